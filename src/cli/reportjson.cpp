@@ -1,0 +1,106 @@
+#include "reportjson.h"
+
+namespace reportjson {
+
+QJsonArray strings(const QStringList& lines) {
+    QJsonArray out;
+    for (const QString& line : lines) {
+        out.append(line);
+    }
+    return out;
+}
+
+namespace {
+
+QJsonArray volumes(const ServerModel& m) {
+    QJsonArray out;
+    for (int k = 0; k < m.VolumeCount; ++k) {
+        const VolumeRecord& r = m.Volumes[k];
+        out.append(QJsonObject{{"Name", r.Name},
+                               {"NameSpaces", r.NameSpaces},
+                               {"FreeBlocks", r.FreeBlocks},
+                               {"PurgableBlocks", r.PurgableBlocks},
+                               {"PurgableDiskSpace", r.PurgableDiskSpace},
+                               {"VolumeSize", r.VolumeSize}});
+    }
+    return out;
+}
+
+template <std::size_t N>
+QJsonArray strings(const std::array<QString, N>& texts) {
+    QJsonArray out;
+    for (const QString& t : texts) {
+        out.append(t);
+    }
+    return out;
+}
+
+}  // namespace
+
+QJsonObject model(const ServerModel& m) {
+    return QJsonObject{
+        {"ConfigFileName", m.ConfigFileName},
+        {"ServerName", m.ServerName},
+        {"OSVersion", m.OSVersion},
+        {"EngineType", m.EngineType},
+        {"InternalNetAddr", m.InternalNetAddr},
+        {"TotalMemory", m.TotalMemory},
+        {"LicensedConnections", m.LicensedConnections},
+        {"ConfigCreated", m.ConfigCreated},
+        {"ProducedBy", m.ProducedBy},
+        {"UpDays", m.UpDays},
+        {"UpHours", m.UpHours},
+        {"PatchModuleCount", m.PatchModuleCount},
+        {"OtherModuleCount", m.OtherModuleCount},
+        {"ModuleListingCount", m.ModuleListingCount},
+        {"ConfigHeaderCount", m.ConfigHeaderCount},
+        {"VolumeStatsCount", m.VolumeStatsCount},
+        {"CompactModuleLines", m.CompactModuleLines},
+        {"HasPatchKitList", m.HasPatchKitList},
+        {"PatchesLoaded", m.PatchesLoaded},
+        {"HasAbendLog", m.HasAbendLog},
+        {"PatchEntries", strings(m.PatchEntries.lines())},
+        {"OtherModules", strings(m.OtherModules.lines())},
+        {"Interrupts", strings(m.Interrupts)},
+        {"Suggestions", strings(m.Suggestions)},
+        {"AutoexecDxs", strings(m.AutoexecDxs)},
+        {"DosAutoexecDxs", strings(m.DosAutoexecDxs)},
+        {"StartupDxs", strings(m.StartupDxs)},
+        {"ConfigSys", strings(m.ConfigSys)},
+        {"AutoexecBat", strings(m.AutoexecBat)},
+        {"AbendLogLines", strings(m.AbendLogLines)},
+        {"Volumes", volumes(m)},
+    };
+}
+
+QJsonObject views(const MainViews& v) {
+    return QJsonObject{
+        {"Caption", v.Caption},
+        {"ServNameEdit", v.ServNameEdit},
+        {"OSVerEdit", v.OSVerEdit},
+        {"EngTypeEdit", v.EngTypeEdit},
+        {"IntNetEdit", v.IntNetEdit},
+        {"TotMemEdit", v.TotMemEdit},
+        {"LicEdit", v.LicEdit},
+        {"ConfigDateLabel", v.ConfigDateLabel},
+        {"ConfigDXPLabel", v.ConfigDXPLabel},
+        {"PatchesLabel", v.PatchesLabel},
+        {"OtherDXPLabel", v.OtherDXPLabel},
+        {"SuggestionGroupBox", v.SuggestionGroupBox},
+        {"VolumeHeader", strings(v.VolumeHeader)},
+        {"VolListBox", strings(v.VolListBox)},
+        {"VolCountLabel", v.VolCountLabel},
+        {"IntListBox", strings(v.IntListBox)},
+        {"StatusPanels", strings(v.StatusPanels)},
+    };
+}
+
+QJsonArray messages(const QList<RecordingDialogs::Message>& list) {
+    QJsonArray out;
+    for (const auto& m : list) {
+        out.append(QJsonObject{{"kind", messageKindName(m.kind)}, {"text", m.text}});
+    }
+    return out;
+}
+
+}  // namespace reportjson

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "text/sortedtextlist.h"
+
+#include <QStringList>
+
+// The server's patch entries with their ordering mode: sorted (ascending, case-insensitive,
+// repeats kept, as the patch list view sorts) or report order. Switching to sorted sorts what
+// is there; switching to report order keeps the present order. The mode survives a clear.
+class PatchEntryList {
+  public:
+    enum class Order { Sorted, Report };
+
+    void append(const QString& entry);
+    void clear();
+    void setOrder(Order order);
+    Order order() const { return m_order; }
+    int size() const;
+    bool isEmpty() const { return size() == 0; }
+    const QStringList& lines() const;
+
+  private:
+    Order m_order = Order::Sorted;
+    SortedTextList m_sorted{false};
+    QStringList m_report;
+};

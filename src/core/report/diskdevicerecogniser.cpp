@@ -1,0 +1,64 @@
+#include "report/diskdevicerecogniser.h"
+
+#include "report/parsecontext.h"
+#include "text/caserules.h"
+
+using caserules::padRight;
+using reporttext::valueAfter;
+
+namespace {
+
+const QString TypeLabel = QStringLiteral("Device Type.................: ");
+const QString DriverLabel = QStringLiteral("Driver......................: ");
+const QString IntLabel = QStringLiteral("Int.........................: ");
+const QString MirrorLabel = QStringLiteral("Mirror Status...............: ");
+
+bool beginsWithDigit(const QString& text) {
+    return !text.isEmpty() && text.at(0) >= u'0' && text.at(0) <= u'9';
+}
+
+}  // namespace
+
+void DiskDeviceRecogniser::onLine(int i) {
+    const QString& line = m_ctx.line(i);
+    if (!m_on) {
+        m_on = line.contains(QLatin1String("Disk Drive Configuration Information"));
+        return;
+    }
+    deviceLine(i, line);
+    if (m_ctx.line(i + 1).contains(QLatin1String("***"))) {
+        m_on = false;
+        m_state.disksDone = true;
+    }
+}
+
+void DiskDeviceRecogniser::deviceLine(int i, const QString& line) {
+    QString& text = m_state.text;
+    if (line.contains(TypeLabel)) {
+        m_state.deviceOpen = true;
+        text = valueAfter(line, TypeLabel);
+    } else if (line.contains(DriverLabel)) {
+        text = padRight(text, 17) + valueAfter(line, DriverLabel);
+    } else if (line.contains(IntLabel)) {
+        text = padRight(valueAfter(line, IntLabel), 8) + text;
+    } else if (line.contains(MirrorLabel)) {
+        text = padRight(text, beginsWithDigit(text) ? 39 : 31) + valueAfter(line, MirrorLabel);
+    } else if (m_state.deviceOpen) {
+        const QString& after = m_ctx.line(i + 2);
+        if (!after.isEmpty() && !reporttext::beginsWith(after, u' ')) {
+            closeDevice();
+        }
+    }
+}
+
+void DiskDeviceRecogniser::closeDevice() {
+    QString& text = m_state.text;
+    if (!beginsWithDigit(text)) {
+        text = padRight(QStringLiteral("--"), 8) + text;  // a disk without an interrupt
+    }
+    if (!m_state.interruptLines.contains(text)) {
+        m_state.interruptLines.insert(text);
+        m_ctx.model.Interrupts.append(text);
+    }
+    m_state.deviceOpen = false;
+}

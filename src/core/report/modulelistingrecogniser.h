@@ -1,0 +1,20 @@
+#pragma once
+
+#include "report/linerecogniser.h"
+
+#include <QString>
+
+// Module listings and the patch list: patch modules go to the patch entries, other modules
+// into the sorted module list; a patch list with patch-kit information is copied as it is.
+class ModuleListingRecogniser : public LineRecogniser {
+  public:
+    using LineRecogniser::LineRecogniser;
+    void onLine(int i) override;
+
+  private:
+    void startPatchList(int i);
+    void moduleLine(int i, const QString& line);
+
+    bool m_inListing = false;
+    bool m_patchKitMode = false;
+};

@@ -1,0 +1,52 @@
+#include "report/parsecontext.h"
+
+ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& hooks_,
+                           bool startedByCompare_)
+    : model(model_),
+      views(views_),
+      hooks(hooks_),
+      startedByCompare(startedByCompare_),
+      m_lines(model_.ReportLines) {}
+
+const QString& ParseContext::line(int i) const {
+    static const QString empty;
+    return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : empty;
+}
+
+void ParseContext::addSuggestion(const QString& text) {
+    model.Suggestions.append(QStringLiteral(" \u2022 ") + text);
+    model.Suggestions.append(QStringLiteral(" "));
+}
+
+namespace reporttext {
+
+QString valueAfter(const QString& line, const QString& label) {
+    const qsizetype pos = line.indexOf(label);
+    return pos < 0 ? QString() : line.mid(pos + label.size(), 255);
+}
+
+QString upToBlank(const QString& text) {
+    const qsizetype blank = text.indexOf(u' ');
+    return blank < 0 ? text : text.left(blank);
+}
+
+QStringList splitColon(QString text, int count) {
+    QStringList parts;
+    for (int k = 0; k < count - 1; ++k) {
+        const qsizetype colon = text.indexOf(u':');
+        if (colon < 0) {
+            parts.append(QString());
+        } else {
+            parts.append(text.left(colon));
+            text.remove(0, colon + 1);
+        }
+    }
+    parts.append(text);
+    return parts;
+}
+
+bool beginsWith(const QString& text, QChar c) {
+    return !text.isEmpty() && text.at(0) == c;
+}
+
+}  // namespace reporttext

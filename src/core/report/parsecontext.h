@@ -1,0 +1,46 @@
+#pragma once
+
+#include "model/mainviews.h"
+#include "model/servermodel.h"
+#include "report/parsehooks.h"
+
+#include <QString>
+#include <QStringList>
+
+// What every recogniser of one parse shares: the model and views it fills, the report's
+// lines with look-ahead, the hooks, and the header states that two recognisers use.
+class ParseContext {
+  public:
+    ParseContext(ServerModel& model, MainViews& views, ParseHooks& hooks, bool startedByCompare);
+
+    ServerModel& model;
+    MainViews& views;
+    ParseHooks& hooks;
+    const bool startedByCompare;
+
+    bool headerMode = true;
+    bool headerShown = false;
+
+    // Line i of the report; a line beyond the last one reads as empty.
+    const QString& line(int i) const;
+    int lineCount() const { return int(m_lines.size()); }
+
+    // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
+    void addSuggestion(const QString& text);
+
+  private:
+    const QStringList& m_lines;
+};
+
+namespace reporttext {
+
+// The text right after the label's first occurrence, cut at 255 characters.
+QString valueAfter(const QString& line, const QString& label);
+// The text before the first blank (all of it when there is none).
+QString upToBlank(const QString& text);
+// Splits at ":" into count parts; the last part is the rest, a missing ":" yields empty parts.
+QStringList splitColon(QString text, int count);
+// True when the text is not empty and its first character is c.
+bool beginsWith(const QString& text, QChar c);
+
+}  // namespace reporttext

@@ -1,0 +1,99 @@
+#include "report/reportparser.h"
+
+#include "report/deviceparsestate.h"
+#include "report/diskdevicerecogniser.h"
+#include "report/embeddedfilerecogniser.h"
+#include "report/headerdisplay.h"
+#include "report/headerrecogniser.h"
+#include "report/landriverrecogniser.h"
+#include "report/modulelistingrecogniser.h"
+#include "report/parsecontext.h"
+#include "report/volumeoutput.h"
+#include "report/volumestatsrecogniser.h"
+#include "report/volumetablerecogniser.h"
+
+#include <memory>
+#include <vector>
+
+ReportParser::ReportParser(ServerModel& model, MainViews& views, ParseHooks& hooks,
+                           Progress& progress)
+    : m_model(model), m_views(views), m_hooks(hooks), m_progress(progress) {}
+
+void ReportParser::prepare() {
+    m_model.resetParseValues();
+    m_model.PatchEntries.clear();
+    m_model.OtherModules.clear();
+    m_model.Interrupts.clear();
+    m_model.clearVolumes();
+    m_views.VolListBox.clear();
+    m_model.AbendLogLines.clear();
+    m_hooks.clearAnalysisViews();
+    m_hooks.ReadCoreModuleList();
+    m_progress.start(int(m_model.ReportLines.size()) - 1);
+}
+
+void ReportParser::ParseReport(bool startedByCompare) {
+    prepare();
+    ParseContext ctx(m_model, m_views, m_hooks, startedByCompare);
+    VolumeParseState volumes;
+    DeviceParseState devices;
+    int sharedFirstLine = 0;
+
+    // The recognisers in the order they look at each line.
+    std::vector<std::unique_ptr<LineRecogniser>> recognisers;
+    recognisers.push_back(std::make_unique<HeaderRecogniser>(ctx));
+    recognisers.push_back(std::make_unique<HeaderDisplay>(ctx));
+    recognisers.push_back(std::make_unique<ModuleListingRecogniser>(ctx));
+    for (const auto& def : EmbeddedFileRecogniser::definitions()) {
+        recognisers.push_back(std::make_unique<EmbeddedFileRecogniser>(ctx, def, sharedFirstLine));
+    }
+    recognisers.push_back(std::make_unique<VolumeTableRecogniser>(ctx, volumes));
+    recognisers.push_back(std::make_unique<VolumeStatsRecogniser>(ctx, volumes));
+    recognisers.push_back(std::make_unique<VolumeOutput>(ctx, volumes));
+    recognisers.push_back(std::make_unique<DiskDeviceRecogniser>(ctx, devices));
+    recognisers.push_back(std::make_unique<LanDriverRecogniser>(ctx, devices));
+
+    const int count = ctx.lineCount();
+    for (int i = 0; i < count; ++i) {
+        m_progress.pumpEvents();
+        m_progress.step();
+        for (const auto& recogniser : recognisers) {
+            recogniser->onLine(i);
+        }
+    }
+    afterLoop(ctx, devices.disksDone || devices.lanDone);
+}
+
+void ReportParser::afterLoop(ParseContext& ctx, bool disksOrLanDone) {
+    if (disksOrLanDone) {
+        // Interrupts that often clash with other hardware are pointed out.
+        for (const QString& line : std::as_const(m_model.Interrupts)) {
+            const QString head = line.left(2);
+            if (head == QLatin1String("15") || head == QLatin1String("2 ") ||
+                head == QLatin1String("9 ")) {
+                ctx.addSuggestion(QStringLiteral("Possible int problem: ") + line.left(38));
+            }
+            m_views.IntListBox.append(line);
+        }
+    }
+    m_hooks.CheckModuleCurrency();
+    m_hooks.focusPatchView();
+    showCounts();
+}
+
+void ReportParser::showCounts() {
+    if (!m_model.HasPatchKitList) {
+        m_views.PatchesLabel =
+            QStringLiteral("Patches: ") + QString::number(m_model.PatchModuleCount);
+    }
+    m_views.OtherDXPLabel =
+        QStringLiteral("Other DXPs: ") + QString::number(m_model.OtherModuleCount);
+    const int listings = m_model.ModuleListingCount;
+    m_views.StatusPanels[3] =
+        QString::number(listings) + (listings == 1 ? QStringLiteral(" module listing found.")
+                                                   : QStringLiteral(" module listings found."));
+    const int headers = m_model.ConfigHeaderCount;
+    m_views.StatusPanels[4] =
+        QString::number(headers) + (headers == 1 ? QStringLiteral(" config header found.")
+                                                 : QStringLiteral(" config headers found."));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Every file the program reads or writes (reports, logs, kits, databases) is 8-bit text in
+// the Windows-1252 code page; inside the program text is QString.
+namespace codepage {
+
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+// Splits text into lines at CR LF, LF or a lone CR. A final line break does not start another
+// line, so "a\r\nb\r\n" gives two lines.
+QStringList splitLines(const QString& text);
+
+// Reads a whole file. Returns false when it cannot be opened or read.
+bool readFile(const QString& path, QByteArray& bytes);
+bool readLines(const QString& path, QStringList& lines);
+
+}  // namespace codepage

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QString>
+#include <QStringList>
+#include <map>
+
+// A list of text lines kept in ascending order by a locale-aware comparison without regard to
+// case. The locale is fixed (en_US) so the order does not depend on the machine's LANG.
+// In unique mode (the default) a line that compares equal to one already present is not added;
+// otherwise it goes after its equals. Inserting is logarithmic, so a report with tens of
+// thousands of modules stays linear to parse; the plain list is built when first asked for.
+class SortedTextList {
+  public:
+    SortedTextList() : SortedTextList(true) {}
+    explicit SortedTextList(bool unique);
+
+    // Returns true when the line was added.
+    bool add(const QString& line);
+    // Index of a line equal under the comparison, or -1.
+    int indexOf(const QString& line) const;
+    bool contains(const QString& line) const { return indexOf(line) >= 0; }
+    int size() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.empty(); }
+    void clear();
+    const QStringList& lines() const;
+    const QString& at(int i) const { return lines().at(i); }
+
+    // The comparison itself: <0, 0, >0.
+    static int compare(const QString& a, const QString& b);
+
+  private:
+    struct Key {
+        QCollatorSortKey sortKey;
+        quint64 sequence;  // keeps equal lines in insertion order in non-unique mode
+    };
+    struct KeyLess {
+        bool operator()(const Key& a, const Key& b) const;
+    };
+    using Map = std::map<Key, QString, KeyLess>;
+    static const QCollator& collator();
+    Map::const_iterator findEqual(const Key& probe) const;
+
+    bool m_unique;
+    quint64 m_sequence = 1;
+    Map m_entries;
+    mutable QStringList m_lines;
+    mutable bool m_dirty = false;
+};
