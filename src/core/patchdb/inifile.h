@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Keyed access to one INI-format file by section and key, with the profile rules the database
+// files were written for. Section and key names match without regard to ASCII case and with
+// blanks (spaces, tabs) around names and values ignored; the first matching section, and the
+// first matching key in it, win over later duplicates. A header is a line whose first character
+// is "[", named by the text up to the first "]"; an entry is a line with "=", its key the text
+// before the first "=". Reads give at most 1,023 characters, or the caller's default when the
+// key (or the file) is missing. Writes edit the file as raw lines: a replaced entry becomes
+// key "=" value with the key spelled as it already stands in the file; a new key goes after the
+// last non-blank line of its section, so before the empty line that closes it; a missing section
+// is appended at the end of the file after an empty line. Every other line keeps its bytes and
+// its own line break (an LF-only line stays LF-only); lines the writer produces end with CR LF.
+// The file is read afresh on every call and replaced atomically on every write (see IniLines);
+// a refused write throws OperationError "Unable to write to <path>" with the path as given.
+class IniFile {
+  public:
+    static constexpr int kMaxValueLength = 1023;
+
+    explicit IniFile(QString path);
+    const QString& path() const { return m_path; }
+
+    QString readString(const QString& section, const QString& key, const QString& fallback) const;
+    // A value that is not a number gives the default; "0x" or "0X" starts a hexadecimal value.
+    int readInteger(const QString& section, const QString& key, int fallback) const;
+    // An integer value other than 0 is true.
+    bool readBool(const QString& section, const QString& key, bool fallback) const;
+    bool sectionExists(const QString& section) const;
+    // The keys of the section's entries in file order (duplicates included).
+    QStringList readSectionKeys(const QString& section) const;
+
+    void writeString(const QString& section, const QString& key, const QString& value);
+    void writeInteger(const QString& section, const QString& key, int value);
+    void writeBool(const QString& section, const QString& key, bool value);
+    // Removes every section of that name with all its lines, up to the next header.
+    void eraseSection(const QString& section);
+
+  private:
+    QString m_path;
+};

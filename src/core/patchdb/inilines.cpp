@@ -1,0 +1,121 @@
+#include "patchdb/inilines.h"
+
+#include "text/codepage.h"
+#include "ui/operationerror.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray kCrLf("\r\n");
+
+[[noreturn]] void refuseWrite(const QString& path) {
+    throw OperationError(QStringLiteral("Unable to write to ") + path);
+}
+
+// Writes through a temporary file beside the target that is renamed over it only when every
+// byte has been written. An existing file that may not be written is refused, as it would be on
+// the system whose rules these files follow, even though the folder would allow the rename.
+void writeAtomically(const QString& path, const QByteArray& bytes,
+                     const QDateTime& modified = QDateTime()) {
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable())) {
+        refuseWrite(path);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        refuseWrite(path);
+    }
+    if (modified.isValid() &&
+        (!file.flush() || !file.setFileTime(modified, QFileDevice::FileModificationTime))) {
+        file.cancelWriting();
+        refuseWrite(path);
+    }
+    if (!file.commit()) {
+        refuseWrite(path);
+    }
+}
+
+QList<IniLines::RawLine> splitRaw(const QByteArray& bytes) {
+    QList<IniLines::RawLine> lines;
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c != '\n' && c != '\r') {
+            continue;
+        }
+        const qsizetype breakLength = (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
+        lines.append({bytes.mid(start, i - start), bytes.mid(i, breakLength)});
+        i += breakLength - 1;
+        start = i + 1;
+    }
+    if (start < n) {
+        lines.append({bytes.mid(start), QByteArray()});
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool IniLines::loadRaw(const QString& path, QList<RawLine>& lines) {
+    lines.clear();
+    if (!QFileInfo::exists(path)) {
+        return true;
+    }
+    QByteArray bytes;
+    if (!codepage::readFile(path, bytes)) {
+        return false;
+    }
+    lines = splitRaw(bytes);
+    return true;
+}
+
+void IniLines::saveRaw(const QString& path, const QList<RawLine>& lines) {
+    QByteArray bytes;
+    for (const RawLine& line : lines) {
+        bytes += line.text;
+        bytes += line.ending;
+    }
+    writeAtomically(path, bytes);
+}
+
+QStringList IniLines::load(const QString& path) {
+    QList<RawLine> raw;
+    loadRaw(path, raw);
+    QStringList lines;
+    lines.reserve(raw.size());
+    for (const RawLine& line : raw) {
+        lines.append(codepage::decode(line.text));
+    }
+    return lines;
+}
+
+void IniLines::save(const QString& path, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += codepage::encode(line);
+        bytes += kCrLf;
+    }
+    writeAtomically(path, bytes);
+}
+
+bool IniLines::exists(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
+bool IniLines::remove(const QString& path) {
+    return exists(path) && QFile::remove(path);
+}
+
+bool IniLines::copyKeepingTime(const QString& from, const QString& to) {
+    QByteArray bytes;
+    if (!exists(from) || !codepage::readFile(from, bytes)) {
+        return false;
+    }
+    writeAtomically(to, bytes, QFileInfo(from).lastModified());
+    return true;
+}
