@@ -1,6 +1,6 @@
 #include "clidialogs.h"
 
-#include <cstdio>
+#include "output.h"
 
 void CliDialogs::shown(const Message& message) {
     if (!m_echo) {
@@ -8,6 +8,5 @@ void CliDialogs::shown(const Message& message) {
     }
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QByteArray out = (messageKindName(message.kind) + QStringLiteral(": ") + text).toUtf8();
-    std::fprintf(stderr, "%s\n", out.constData());
+    output::printError(messageKindName(message.kind) + QStringLiteral(": ") + text);
 }

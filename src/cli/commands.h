@@ -7,5 +7,6 @@
 namespace commands {
 
 int analyze(const CliOptions& options);
+int db(const CliOptions& options);
 
 }  // namespace commands

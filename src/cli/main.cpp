@@ -1,6 +1,8 @@
 #include "clioptions.h"
 #include "commands.h"
 
+#include "settings/datadirectory.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -8,7 +10,9 @@ namespace {
 
 const char* const Usage =
     "usage: cartovex-cli [--home DIR] COMMAND ...\n"
-    "  analyze REPORT [--json]   analyse a configuration report\n";
+    "  analyze REPORT [--json]            analyse a configuration report\n"
+    "  db info                            show the database type information\n"
+    "  db use controlled|uncontrolled     select the current database\n";
 
 int usage(const QString& problem) {
     if (!problem.isEmpty()) {
@@ -29,12 +33,18 @@ int main(int argc, char** argv) {
     if (options.args.isEmpty()) {
         return usage(QStringLiteral("no command given"));
     }
+    if (!options.home.isEmpty()) {
+        DataDirectory::setOverride(options.home);
+    }
     const QString command = options.args.first();
     if (command == QLatin1String("analyze")) {
         if (options.args.size() != 2) {
             return usage(QStringLiteral("analyze takes one report file"));
         }
         return commands::analyze(options);
+    }
+    if (command == QLatin1String("db")) {
+        return commands::db(options);
     }
     return usage(QStringLiteral("unknown command ") + command);
 }

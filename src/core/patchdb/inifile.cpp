@@ -202,7 +202,11 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         ParsedLine entry;
         const qsizetype at = findKey(lines, span, key, entry);
         if (at >= 0) {
-            lines[at] = entryLine(entry.name, value);
+            IniLines::RawLine replaced = entryLine(entry.name, value);
+            if (replaced.text == lines[at].text && !lines[at].ending.isEmpty()) {
+                return;  // the same value again: the file stays as it is, time stamp included
+            }
+            lines[at] = std::move(replaced);
         } else {
             insertEntry(lines, span, entryLine(trimBlanks(key), value));
         }

@@ -1,0 +1,73 @@
+#include "engine/engine.h"
+
+#include "settings/datadirectory.h"
+#include "ui/operationerror.h"
+
+#include <QFileInfo>
+
+Engine::Engine(UserDialogs& dialogs, Progress& progress)
+    : m_dialogs(dialogs),
+      m_progress(progress),
+      m_recent(DataDirectory::controlledDatabasePath()),
+      m_loader(m_model, m_views, dialogs, progress, *this, *this) {}
+
+void Engine::create() {
+    m_loader.ResetReportViews();
+    if (DataDirectory::windowsDirectory().isEmpty()) {
+        m_dialogs.error(QStringLiteral("Windows directory not found!"));
+    }
+    if (DataDirectory::systemDirectory().isEmpty()) {
+        m_dialogs.error(QStringLiteral("Windows SYSTEM directory not found!"));
+    }
+    m_recent.load();
+    m_databases.createMissingFiles();
+}
+
+void Engine::firstActivation() {
+    m_databases.applyStoredType();
+}
+
+ReportLoader::Result Engine::notFound(const QString& path) {
+    ReportLoader::Result result;
+    result.error = QStringLiteral("File '") + path.toUpper() + QStringLiteral("' not found!");
+    m_dialogs.error(result.error);
+    return result;
+}
+
+ReportLoader::Result Engine::openReport(const QString& path) {
+    if (m_loader.isLoading()) {
+        return {};
+    }
+    m_loader.setOpenedByCommand(false);
+    if (!QFileInfo(path).isFile()) {
+        return notFound(path);
+    }
+    m_recent.add(path);
+    m_model.ConfigFileName = path;
+    return m_loader.ReportLoad(false);
+}
+
+ReportLoader::Result Engine::openRecent(int k) {
+    if (m_loader.isLoading()) {
+        return {};
+    }
+    const QString path = m_recent.entry(k);
+    m_model.ConfigFileName = path;
+    if (!QFileInfo(path).isFile()) {
+        return notFound(path);
+    }
+    return m_loader.ReportLoad(false);
+}
+
+ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
+    if (arguments.isEmpty() || m_commandLineFlag || m_loader.isLoading()) {
+        return {};
+    }
+    const QString first = arguments.first();
+    if (!QFileInfo(QFileInfo(first).absoluteFilePath()).isFile()) {
+        return {};
+    }
+    m_commandLineFlag = true;
+    m_model.ConfigFileName = first;
+    return m_loader.ReportLoad(false);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/mainviews.h"
+#include "model/servermodel.h"
+#include "patchdb/databaseselection.h"
+#include "report/loadstages.h"
+#include "report/parsehooks.h"
+#include "report/recentfilelist.h"
+#include "report/reportloader.h"
+#include "ui/progress.h"
+#include "ui/userdialogs.h"
+
+#include <QStringList>
+
+// Everything the main window owns for the life of the program: the server model, the views'
+// texts, the database selection, the recent file list and the loading pipeline, wired
+// together. The window and the command line drive the same engine.
+class Engine : private ParseHooks, private LoadStages {
+  public:
+    Engine(UserDialogs& dialogs, Progress& progress);
+
+    ServerModel& model() { return m_model; }
+    MainViews& views() { return m_views; }
+    DatabaseSelection& databases() { return m_databases; }
+    RecentFileList& recentFiles() { return m_recent; }
+    ReportLoader& loader() { return m_loader; }
+    UserDialogs& dialogs() { return m_dialogs; }
+
+    // The main window's creation: the data directory, the recent file list and the database
+    // files written with the default content where missing.
+    void create();
+    // The first activation: the stored database type is selected.
+    void firstActivation();
+
+    // The open command with a chosen file.
+    ReportLoader::Result openReport(const QString& path);
+    // Recent file item k (1 to 5).
+    ReportLoader::Result openRecent(int k);
+    // A report named on the command line; not started when there is none, it does not exist
+    // or one was already opened this way.
+    ReportLoader::Result commandLineOpen(const QStringList& arguments);
+    bool commandLineFlag() const { return m_commandLineFlag; }
+
+  private:
+    ReportLoader::Result notFound(const QString& path);
+
+    UserDialogs& m_dialogs;
+    Progress& m_progress;
+    ServerModel m_model;
+    MainViews m_views;
+    DatabaseSelection m_databases;
+    RecentFileList m_recent;
+    ReportLoader m_loader;
+    bool m_commandLineFlag = false;
+};

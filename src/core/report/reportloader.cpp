@@ -1,0 +1,162 @@
+#include "report/reportloader.h"
+
+#include "report/reportparser.h"
+#include "text/codepage.h"
+#include "ui/operationerror.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString WpcMessage = QStringLiteral(
+    "The config file to be read has ASCII control characters that need to be removed.\r\n"
+    "The control characters appear by saving an email received from Postrix.\r\n\r\n"
+    "**** REMOVE THE HEADER SECTION CONTAINING THESE CHARACTERS. ****");
+
+}  // namespace
+
+ReportLoader::ReportLoader(ServerModel& model, MainViews& views, UserDialogs& dialogs,
+                           Progress& progress, ParseHooks& parseHooks, LoadStages& stages)
+    : m_model(model),
+      m_views(views),
+      m_dialogs(dialogs),
+      m_progress(progress),
+      m_parseHooks(parseHooks),
+      m_stages(stages) {}
+
+ReportLoader::Result ReportLoader::ReportLoad(bool startedByCompare) {
+    if (m_loading) {
+        return Result{};  // never a load inside a load
+    }
+    m_loading = true;
+    Result result;
+    try {
+        result = run(startedByCompare);
+    } catch (const OperationError& e) {
+        result.started = true;
+        result.error = e.message();
+        m_dialogs.error(e.message());
+    }
+    m_loading = false;
+    return result;
+}
+
+ReportLoader::Result ReportLoader::run(bool startedByCompare) {
+    Result result;
+    result.started = true;
+    m_openedByCommand = true;
+
+    QByteArray bytes;
+    const bool readable = codepage::readFile(m_model.ConfigFileName, bytes);
+    const qint64 size = readable ? bytes.size() : QFileInfo(m_model.ConfigFileName).size();
+    const QStringList lines = codepage::splitLines(codepage::decode(bytes));
+    if (!lines.isEmpty() && lines.first().contains(QLatin1String("WPC"))) {
+        m_dialogs.error(WpcMessage);  // nothing reset: the previous report stays on screen
+        result.error = WpcMessage;
+        return result;
+    }
+
+    ResetReportViews();
+    m_views.StatusPanels[0] = QStringLiteral("Loading File...");
+    m_progress.pumpEvents();
+    if (!readable) {
+        m_dialogs.error(QStringLiteral("[DEBUG ConfigText.Lines.LoadFromFile]"));
+        m_dialogs.error(QStringLiteral("[DEBUG OConfigText.LoadFromFile]"));
+    }
+    // Both viewers read the file with the same reader, so their line counts agree.
+    m_model.ReportLines = lines;
+    m_model.ActualLineCount = int(lines.size());
+    m_views.StatusPanels[2] = QString::number(size / 1024) + QStringLiteral("kb");
+    if (!m_configTextPageCurrent) {
+        m_views.StatusPanels[5].clear();
+    }
+    m_views.Caption =
+        MainViews::BaseCaption + QStringLiteral(":  ") + m_model.ConfigFileName.toUpper();
+    m_views.StatusPanels[1] = QString::number(lines.size()) + QStringLiteral(" lines");
+    m_views.PatchListBoxVisible = true;
+    m_progress.pumpEvents();
+
+    m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
+    ReportParser(m_model, m_views, m_parseHooks, m_progress).ParseReport(startedByCompare);
+    m_views.StatusPanels[0] = QStringLiteral("Checking Patches...");
+    m_progress.pumpEvents();
+    m_stages.VerifyPatches();
+    if (!m_model.HasPatchKitList) {
+        m_views.PatchListBoxVisible = false;
+    }
+    m_views.StatusPanels[0] = QStringLiteral("Suggestions...");
+    m_progress.pumpEvents();
+    m_stages.BuildSuggestions();
+
+    m_progress.finish();
+    m_views.StatusPanels[0].clear();
+    finishChecks(startedByCompare);
+    result.completed = true;
+    return result;
+}
+
+void ReportLoader::finishChecks(bool startedByCompare) {
+    if (!startedByCompare && m_includeDifferences) {
+        m_dialogs.inform(QStringLiteral(
+            "Differences from the Compare function will not be included.\r\n\r\n"
+            "You must use the Compare button on the Compare tab page\r\nto use this feature."));
+        m_includeDifferences = false;
+    }
+    const int actual = m_model.ActualLineCount;
+    const int read = int(m_model.ReportLines.size());
+    if (actual - read > actual * 0.2) {
+        m_dialogs.warn(
+            QStringLiteral(
+                "Not all lines in the config file just opened have been read successfully.\r\n"
+                "This is due to ASCII characters in the file that should not be there.\r\n"
+                "Remove these characters and reopen the file in Cartovex.\r\n"
+                "                            (Actual lines: ") +
+            QString::number(actual) + QStringLiteral(", Lines read: ") + QString::number(read) +
+            u')');
+    }
+    if (m_model.EngineType.contains(QLatin1String("IOENGINE")) ||
+        m_model.EngineType.contains(QLatin1String("MSENGINE"))) {
+        m_dialogs.error(QStringLiteral(
+            "PAIRNODE configs are not supported!\r\nInformation reported will be incorrect."));
+    } else if (m_model.ModuleListingCount > 1) {
+        m_dialogs.warn(QStringLiteral(
+            "There is more than one unique config listing in the config file just read.\r\n"
+            "This is due to the config.txt file being appended rather than overwritten.\r\n"
+            "The config file must only contain one config listing for accurate information."));
+    }
+}
+
+void ReportLoader::ResetReportViews() {
+    m_views.PartialMatchesBtn = false;
+    m_model.ReportLines.clear();
+    m_model.ActualLineCount = 0;
+    m_model.StartupDxs.clear();
+    m_model.AutoexecDxs.clear();
+    m_model.DosAutoexecDxs.clear();
+    m_model.ConfigSys.clear();
+    m_model.AutoexecBat.clear();
+    m_model.Suggestions.clear();
+    m_model.PatchEntries.clear();
+    m_stages.resetOwnedViews();
+    m_views.VolCountLabel.clear();
+    m_views.VolListBox.clear();
+    m_views.IntListBox.clear();
+    m_views.Caption = MainViews::BaseCaption;
+    m_views.SuggestionGroupBox = QStringLiteral("Suggestions");
+    m_views.PatchesLabel = QStringLiteral("Patches");
+    m_views.OtherDXPLabel = QStringLiteral("Other DXPs");
+    m_views.StatusPanels.fill(QString());
+    m_views.ServNameEdit.clear();
+    m_views.OSVerEdit.clear();
+    m_views.EngTypeEdit.clear();
+    m_views.IntNetEdit.clear();
+    m_views.TotMemEdit.clear();
+    m_views.LicEdit.clear();
+    m_views.ConfigDateLabel.clear();
+    m_views.ConfigDXPLabel.clear();
+    for (QString* field : {&m_model.OSVersion, &m_model.EngineType, &m_model.InternalNetAddr,
+                           &m_model.TotalMemory, &m_model.ServerName, &m_model.LicensedConnections,
+                           &m_model.ConfigCreated, &m_model.ProducedBy}) {
+        field->clear();
+    }
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/mainviews.h"
+#include "model/servermodel.h"
+#include "report/loadstages.h"
+#include "report/parsehooks.h"
+#include "ui/progress.h"
+#include "ui/userdialogs.h"
+
+#include <QString>
+
+// The report loading pipeline: checks the file, resets the model and views, reads the file,
+// parses it, runs the analysis stages and warns about reports that cannot be trusted. A load
+// is not re-entrant: one asked for while a load runs is refused.
+class ReportLoader {
+  public:
+    struct Result {
+        bool started = false;    // false when refused (another load runs)
+        bool completed = false;  // the whole pipeline ran
+        QString error;           // the error that ended the load, null otherwise
+    };
+
+    ReportLoader(ServerModel& model, MainViews& views, UserDialogs& dialogs, Progress& progress,
+                 ParseHooks& parseHooks, LoadStages& stages);
+
+    // Loads model.ConfigFileName.
+    Result ReportLoad(bool startedByCompare);
+    void ResetReportViews();
+
+    bool isLoading() const { return m_loading; }
+    bool openedByCommand() const { return m_openedByCommand; }
+    void setOpenedByCommand(bool value) { m_openedByCommand = value; }
+
+    // The "Include Differences Found When Compared Against the Baseline Server" check box.
+    bool includeCompareDifferences() const { return m_includeDifferences; }
+    void setIncludeCompareDifferences(bool value) { m_includeDifferences = value; }
+    // Whether the Config Text page is the current page of the main window.
+    void setConfigTextPageCurrent(bool value) { m_configTextPageCurrent = value; }
+
+  private:
+    Result run(bool startedByCompare);
+    bool readFile(qint64& size);
+    void finishChecks(bool startedByCompare);
+
+    ServerModel& m_model;
+    MainViews& m_views;
+    UserDialogs& m_dialogs;
+    Progress& m_progress;
+    ParseHooks& m_parseHooks;
+    LoadStages& m_stages;
+    bool m_loading = false;
+    bool m_openedByCommand = false;
+    bool m_includeDifferences = false;
+    bool m_configTextPageCurrent = false;
+};
