@@ -193,6 +193,29 @@ QStringList IniFile::readSectionKeys(const QString& section) const {
     return keys;
 }
 
+QList<IniFile::Entry> IniFile::readSectionEntries(const QString& section) const {
+    const RawLines lines = linesForReading(m_path);
+    const Span span = findSection(lines, section);
+    QList<Entry> entries;
+    for (qsizetype i = span.header + 1; span.found() && i < span.end; ++i) {
+        const ParsedLine parsed = parseLine(lines[i]);
+        if (parsed.kind == ParsedLine::Kind::Entry) {
+            entries.append({parsed.name, parsed.value.left(kMaxValueLength)});
+        }
+    }
+    return entries;
+}
+
+QString IniFile::valueIn(const QList<Entry>& entries, const QString& key, const QString& fallback) {
+    const QString wanted = trimBlanks(key);
+    for (const Entry& entry : entries) {
+        if (caserules::equalsIgnoreCase(entry.key, wanted)) {
+            return entry.value;
+        }
+    }
+    return fallback.left(kMaxValueLength);
+}
+
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     RawLines lines = linesForWriting(m_path);
     const Span span = findSection(lines, section);

@@ -32,6 +32,16 @@ class IniFile {
     // The keys of the section's entries in file order (duplicates included).
     QStringList readSectionKeys(const QString& section) const;
 
+    // A section's entries read at once, for callers that look up many keys of one section.
+    struct Entry {
+        QString key;
+        QString value;  // capped like a read value
+    };
+    QList<Entry> readSectionEntries(const QString& section) const;
+    // The value of the first entry with that key, as readString would give it.
+    static QString valueIn(const QList<Entry>& entries, const QString& key,
+                           const QString& fallback);
+
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);

@@ -2,17 +2,19 @@
 
 #include <QLocale>
 
-SortedTextList::SortedTextList(bool unique) : m_unique(unique) {}
+SortedTextList::SortedTextList(bool unique, Qt::CaseSensitivity cs) : m_unique(unique), m_cs(cs) {}
 
-const QCollator& SortedTextList::collator() {
-    static const QCollator instance = [] {
+const QCollator& SortedTextList::collator(Qt::CaseSensitivity cs) {
+    static const auto make = [](Qt::CaseSensitivity sensitivity) {
         QCollator c{QLocale(QLocale::English, QLocale::UnitedStates)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setCaseSensitivity(sensitivity);
         c.setNumericMode(false);
         c.setIgnorePunctuation(false);
         return c;
-    }();
-    return instance;
+    };
+    static const QCollator insensitive = make(Qt::CaseInsensitive);
+    static const QCollator sensitive = make(Qt::CaseSensitive);
+    return cs == Qt::CaseSensitive ? sensitive : insensitive;
 }
 
 int SortedTextList::compare(const QString& a, const QString& b) {
@@ -28,7 +30,7 @@ bool SortedTextList::KeyLess::operator()(const Key& a, const Key& b) const {
 }
 
 bool SortedTextList::add(const QString& line) {
-    Key key{collator().sortKey(line), 0};
+    Key key{collator(m_cs).sortKey(line), 0};
     if (m_unique && findEqual(key) != m_entries.end()) {
         return false;
     }
@@ -49,7 +51,7 @@ SortedTextList::Map::const_iterator SortedTextList::findEqual(const Key& probe) 
 }
 
 int SortedTextList::indexOf(const QString& line) const {
-    const auto it = findEqual(Key{collator().sortKey(line), 0});
+    const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
     return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
 }
 

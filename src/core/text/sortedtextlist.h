@@ -7,14 +7,15 @@
 #include <map>
 
 // A list of text lines kept in ascending order by a locale-aware comparison without regard to
-// case. The locale is fixed (en_US) so the order does not depend on the machine's LANG.
-// In unique mode (the default) a line that compares equal to one already present is not added;
-// otherwise it goes after its equals. Inserting is logarithmic, so a report with tens of
-// thousands of modules stays linear to parse; the plain list is built when first asked for.
+// case (or, where asked, with regard to it). The locale is fixed (en_US) so the order does not
+// depend on the machine's LANG. In unique mode (the default) a line that compares equal to one
+// already present is not added; otherwise it goes after its equals. Inserting is logarithmic, so a
+// report with tens of thousands of modules stays linear to parse; the plain list is built when
+// first asked for.
 class SortedTextList {
   public:
     SortedTextList() : SortedTextList(true) {}
-    explicit SortedTextList(bool unique);
+    explicit SortedTextList(bool unique, Qt::CaseSensitivity cs = Qt::CaseInsensitive);
 
     // Returns true when the line was added.
     bool add(const QString& line);
@@ -39,10 +40,11 @@ class SortedTextList {
         bool operator()(const Key& a, const Key& b) const;
     };
     using Map = std::map<Key, QString, KeyLess>;
-    static const QCollator& collator();
+    static const QCollator& collator(Qt::CaseSensitivity cs = Qt::CaseInsensitive);
     Map::const_iterator findEqual(const Key& probe) const;
 
     bool m_unique;
+    Qt::CaseSensitivity m_cs;
     quint64 m_sequence = 1;
     Map m_entries;
     mutable QStringList m_lines;

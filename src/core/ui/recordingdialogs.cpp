@@ -16,6 +16,9 @@ Answer RecordingDialogs::show(MessageKind kind, const QString& text, MessageButt
     if (buttons == MessageButtons::OkCancel) {
         return m_affirmative ? Answer::Ok : Answer::Cancel;
     }
+    if (buttons == MessageButtons::YesCancel) {
+        return m_affirmative ? Answer::Yes : Answer::Cancel;
+    }
     return m_affirmative ? Answer::Yes : Answer::No;
 }
 

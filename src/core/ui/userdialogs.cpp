@@ -22,6 +22,10 @@ Answer UserDialogs::askYesNoCancel(MessageKind kind, const QString& text) {
     return show(kind, text, MessageButtons::YesNoCancel);
 }
 
+bool UserDialogs::askYesCancel(MessageKind kind, const QString& text) {
+    return show(kind, text, MessageButtons::YesCancel) == Answer::Yes;
+}
+
 bool UserDialogs::askOkCancel(MessageKind kind, const QString& text) {
     return show(kind, text, MessageButtons::OkCancel) == Answer::Ok;
 }

@@ -6,7 +6,7 @@
 // shows every message through this interface; the window answers with real message boxes,
 // the command line prints and takes a default answer, tests script the answers.
 enum class MessageKind { Information, Warning, Error, Confirmation };
-enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel, YesCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 QString messageKindName(MessageKind kind);
@@ -25,4 +25,5 @@ class UserDialogs {
     bool askYesNo(MessageKind kind, const QString& text);
     Answer askYesNoCancel(MessageKind kind, const QString& text);
     bool askOkCancel(MessageKind kind, const QString& text);
+    bool askYesCancel(MessageKind kind, const QString& text);
 };

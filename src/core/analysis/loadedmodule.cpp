@@ -1,0 +1,19 @@
+#include "analysis/loadedmodule.h"
+
+namespace loadedmodule {
+
+QString name(const QString& entry) {
+    return entry.left(12).trimmed();
+}
+
+QString version(const QString& entry, bool compact) {
+    if (compact) {
+        const qsizetype v = entry.indexOf(QLatin1String(" v"));
+        return (v < 0 ? entry.mid(1, 6) : entry.mid(v + 2, 6)).trimmed();
+    }
+    const QString t = entry.mid(14, 14).trimmed();
+    const qsizetype blank = t.indexOf(u' ');
+    return (blank < 0 ? t.left(6) : t.mid(blank + 1, 6)).trimmed();
+}
+
+}  // namespace loadedmodule

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The module name and version of an entry of the server's module list, in either entry form.
+namespace loadedmodule {
+
+// The first 12 characters, trimmed.
+QString name(const QString& entry);
+// Compact entries: the 6 characters after " v"; long entries: the word after the first blank
+// of the version line's start (columns 15 to 28).
+QString version(const QString& entry, bool compact);
+
+}  // namespace loadedmodule

@@ -1,0 +1,90 @@
+#include "analysis/modulecurrencycheck.h"
+
+#include "analysis/coremoduleentry.h"
+#include "analysis/loadedmodule.h"
+#include "analysis/moduleversion.h"
+#include "text/caserules.h"
+
+namespace {
+
+const QString NotFound = QStringLiteral("<Not Found...old DXP>");
+
+// A known loaded version that cannot be compared, or that is plainly not older, is skipped.
+bool skipKnownVersion(const QString& current, const QString& loaded) {
+    using moduleversion::startsWithDigit;
+    return !startsWithDigit(loaded) || !startsWithDigit(current) ||
+           caserules::equalsIgnoreCase(current, loaded) ||
+           current.at(0).digitValue() < loaded.at(0).digitValue();
+}
+
+}  // namespace
+
+ModuleCurrencyCheck::ModuleCurrencyCheck(ServerModel& model, AnalysisState& state,
+                                         Progress& progress)
+    : m_model(model), m_state(state), m_progress(progress) {}
+
+QString ModuleCurrencyCheck::updateFile(const Inputs& inputs, const QString& key) {
+    if (!inputs.fileSetKeys.contains(key)) {
+        return {};
+    }
+    return IniFile::valueIn(m_fileSets, key, QString());
+}
+
+bool ModuleCurrencyCheck::userEntryCounts(const QString& key, const QString& current) {
+    QString makerKey = key;
+    makerKey.remove(makerKey.indexOf(u'+'), 1);
+    const QString maker = IniFile::valueIn(m_makerEntries, makerKey, QString());
+    return maker.isEmpty() || moduleversion::isOlder(maker, current);
+}
+
+void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
+    if (inputs.coreKeys.isEmpty() || m_model.OtherModules.isEmpty()) {
+        return;
+    }
+    m_fileSets = inputs.currentDatabase.readSectionEntries(QStringLiteral("File Sets"));
+    m_makerEntries = inputs.controlledDatabase.readSectionEntries(QStringLiteral("Core DXPs"));
+    const QStringList& loaded = m_model.OtherModules.lines();
+    for (qsizetype i = 0; i < inputs.coreKeys.size(); ++i) {
+        const QString& key = inputs.coreKeys.at(i);
+        const QString current = inputs.coreVersions.value(i);
+        const CoreModuleEntry entry = CoreModuleEntry::parse(key);
+        if (!entry.appliesTo(m_model.OSVersion)) {
+            continue;
+        }
+        for (const QString& e : loaded) {
+            m_progress.pumpEvents();
+            const QString name = loadedmodule::name(e);
+            if (!caserules::equalsIgnoreCase(name, entry.module)) {
+                continue;
+            }
+            QString version = loadedmodule::version(e, m_model.CompactModuleLines);
+            if (!version.isEmpty() && skipKnownVersion(current, version)) {
+                continue;
+            }
+            if (version.isEmpty()) {
+                version = NotFound;
+            }
+            if (entry.userEntry && !userEntryCounts(key, current)) {
+                continue;
+            }
+            if (version != NotFound && !moduleversion::isOlder(version, current)) {
+                continue;
+            }
+            const QString file = updateFile(inputs, key);
+            QStringList& s = m_model.Suggestions;
+            s.append(QStringLiteral(" \u2022 ") + entry.module +
+                     QStringLiteral(" is out of date."));
+            s.append(QStringLiteral("   Current version is ") + current +
+                     QStringLiteral(". Your version is ") + version + u'.');
+            if (!file.isEmpty()) {
+                s.append(QStringLiteral("   Apply the updates from the file ") + file + u'.');
+                m_state.FilesSuggested.add(file);
+            }
+            if (entry.userEntry) {
+                s.append(QStringLiteral("   (This data is from user-customized database)"));
+            }
+            s.append(QStringLiteral(" "));
+            m_state.OutOfDateModules.append(name);
+        }
+    }
+}

@@ -1,0 +1,186 @@
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the command line with CARTOVEX_HOME pointing at `home` as well, so that a run without
+// --home can never reach the user's own files.
+CliRun cli(const QString& home, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CARTOVEX_HOME", home);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(CARTOVEX_CLI), args);
+    CliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "cartovex-cli did not finish: " << args.join(' ').toStdString();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QJsonObject json(const CliRun& run) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    return doc.object();
+}
+
+QString fixture(const QString& name) {
+    return testsupport::dataPath(QStringLiteral("pipeline/") + name);
+}
+
+struct FileState {
+    QByteArray bytes;
+    ino_t inode = 0;
+    qint64 mtimeNs = 0;
+    bool operator==(const FileState&) const = default;
+};
+
+FileState stateOf(const QString& path) {
+    FileState s;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        s.bytes = file.readAll();
+    }
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        s.inode = st.st_ino;
+        s.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return s;
+}
+
+QStringList folderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+const QByteArray DefaultStart = "[410pt6.txt : 70 native patches]\r\n1=";
+
+}  // namespace
+
+TEST(CliAnalyze, ASecondRunLeavesTheDatabaseFilesItCreatedUntouched) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString report = fixture("birch-fs1.txt");
+    const QString controlled = home.filePath("quarixdb.ini");
+    const QString uncontrolled = home.filePath("CARTOVEX.INI");
+
+    const CliRun first = cli(home.path(), {"--home", home.path(), "analyze", report});
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const FileState controlledAfterFirst = stateOf(controlled);
+    const FileState uncontrolledAfterFirst = stateOf(uncontrolled);
+    EXPECT_TRUE(controlledAfterFirst.bytes.startsWith(DefaultStart));
+    EXPECT_TRUE(uncontrolledAfterFirst.bytes.startsWith(DefaultStart));
+    const QStringList entries = folderEntries(home.path());
+
+    const CliRun second = cli(home.path(), {"--home", home.path(), "analyze", report});
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    EXPECT_EQ(second.out, first.out);
+    EXPECT_TRUE(stateOf(controlled) == controlledAfterFirst);
+    EXPECT_TRUE(stateOf(uncontrolled) == uncontrolledAfterFirst);
+    EXPECT_EQ(folderEntries(home.path()), entries);
+}
+
+TEST(CliAnalyze, JsonShowsTheDatabaseTheViewsAndTheMessages) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString report = fixture("birch-fs1.txt");
+    const CliRun run = cli(home.path(), {"--home", home.path(), "analyze", report, "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject root = json(run);
+
+    const QJsonObject database = root["database"].toObject();
+    EXPECT_EQ(QDir::cleanPath(database["path"].toString()),
+              QDir::cleanPath(home.filePath("quarixdb.ini")));
+    ASSERT_TRUE(database["UncontrolledMode"].isBool());
+    EXPECT_FALSE(database["UncontrolledMode"].toBool());
+
+    const QJsonObject views = root["views"].toObject();
+    EXPECT_EQ(views["Caption"].toString(), "Daltrix Cartovex v2.66:  " + report.toUpper());
+    EXPECT_EQ(views["StatusPanels"].toArray(),
+              QJsonArray({"", "40 lines", "1kb", "1 module listing found.",
+                          "1 config header found.", ""}));
+    EXPECT_TRUE(root["error"].isNull());
+    EXPECT_EQ(root["messages"].toArray(), QJsonArray());
+
+    // A warning of the trust check is shown but does not make the run fail.
+    const CliRun pairnode = cli(home.path(), {"--home", home.path(), "analyze",
+                                              fixture("pairnode-appended.txt"), "--json"});
+    EXPECT_EQ(pairnode.exitCode, 0);
+    const QJsonObject warned = json(pairnode);
+    EXPECT_TRUE(warned["error"].isNull());
+    EXPECT_EQ(warned["messages"].toArray(),
+              QJsonArray({QJsonObject{{"kind", "error"},
+                                      {"text",
+                                       "PAIRNODE configs are not supported!\r\nInformation "
+                                       "reported will be incorrect."}}}));
+}
+
+TEST(CliAnalyze, ALoadThatEndsWithAnErrorExitsWithOne) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString missing = home.filePath("nowhere/config.txt");
+    const QString notFound = "File '" + missing.toUpper() + "' not found!";
+
+    const CliRun json1 = cli(home.path(), {"--home", home.path(), "analyze", missing, "--json"});
+    EXPECT_EQ(json1.exitCode, 1);
+    EXPECT_EQ(json(json1)["error"].toString(), notFound);
+    const CliRun text = cli(home.path(), {"--home", home.path(), "analyze", missing});
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_TRUE(text.err.contains("error: " + notFound)) << text.err.toStdString();
+
+    const CliRun bad =
+        cli(home.path(), {"--home", home.path(), "analyze", fixture("bad-memory.txt"), "--json"});
+    EXPECT_EQ(bad.exitCode, 1);
+    const QJsonObject badRoot = json(bad);
+    EXPECT_EQ(badRoot["error"].toString(), "'12x4' is not a valid floating point value");
+    EXPECT_EQ(badRoot["views"].toObject()["StatusPanels"].toArray().at(0).toString(),
+              "Parsing File...");
+
+    const CliRun wpc =
+        cli(home.path(), {"--home", home.path(), "analyze", fixture("postrix-mail.txt"), "--json"});
+    EXPECT_EQ(wpc.exitCode, 1);
+    EXPECT_TRUE(json(wpc)["error"].toString().startsWith(
+        "The config file to be read has ASCII control characters"));
+}
+
+TEST(CliUsage, BadUsageExitsWithTwoAndTouchesNothing) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString report = fixture("birch-fs1.txt");
+    const QList<QStringList> cases = {
+        {},
+        {"--home", home.path()},
+        {"--home"},
+        {"--home", home.path(), "analyze"},
+        {"--home", home.path(), "analyze", report, report},
+        {"--home", home.path(), "--verbose", "analyze", report},
+        {"--home", home.path(), "summarise", report},
+    };
+    for (const QStringList& args : cases) {
+        const CliRun run = cli(home.path(), args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("usage:")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_EQ(folderEntries(home.path()), QStringList());
+}
