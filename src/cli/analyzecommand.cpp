@@ -1,3 +1,4 @@
+#include "analysisjson.h"
 #include "clidialogs.h"
 #include "commands.h"
 #include "output.h"
@@ -34,7 +35,10 @@ int analyze(const CliOptions& options) {
 
     if (options.json) {
         QJsonObject root = reportjson::model(engine.model());
-        root.insert("views", reportjson::views(engine.views()));
+        QJsonObject views = reportjson::views(engine.views());
+        analysisjson::addViews(views, engine);
+        root.insert("views", views);
+        root.insert("analysis", analysisjson::analysis(engine));
         root.insert("database",
                     QJsonObject{{"path", engine.databases().currentPath()},
                                 {"UncontrolledMode", engine.databases().UncontrolledMode()}});

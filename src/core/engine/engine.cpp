@@ -1,5 +1,9 @@
 #include "engine/engine.h"
 
+#include "analysis/modulecurrencycheck.h"
+#include "analysis/patchverification.h"
+#include "analysis/suggestionsengine.h"
+#include "patchdb/manualupdate.h"
 #include "settings/datadirectory.h"
 #include "ui/operationerror.h"
 
@@ -8,6 +12,7 @@
 Engine::Engine(UserDialogs& dialogs, Progress& progress)
     : m_dialogs(dialogs),
       m_progress(progress),
+      m_manager(m_databases, dialogs, progress),
       m_recent(DataDirectory::controlledDatabasePath()),
       m_loader(m_model, m_views, dialogs, progress, *this, *this) {}
 
@@ -70,4 +75,39 @@ ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
     m_commandLineFlag = true;
     m_model.ConfigFileName = first;
     return m_loader.ReportLoad(false);
+}
+
+bool Engine::manualUpdate(const QString& chosenFile) {
+    ManualUpdate update{m_databases, m_dialogs, m_recent.entries(), synchroniseCustomEntries};
+    return update.run(chosenFile);
+}
+
+void Engine::ReadCoreModuleList() {
+    m_manager.ReadCoreModuleList();
+}
+
+void Engine::clearAnalysisViews() {
+    m_analysis.clearForParse();
+}
+
+void Engine::CheckModuleCurrency() {
+    const CoreModulePage& core = m_manager.corePage();
+    ModuleCurrencyCheck(m_model, m_analysis, m_progress)
+        .CheckModuleCurrency({core.keys(), core.CoreVersions(), m_manager.FileSetKeys(),
+                              m_databases.CurrentDatabase(), m_databases.controlled()});
+}
+
+void Engine::VerifyPatches() {
+    PatchVerification(m_model, m_analysis, m_views, m_manager, m_dialogs, m_progress)
+        .VerifyPatches();
+}
+
+void Engine::BuildSuggestions() {
+    SuggestionsEngine(m_model, m_analysis, m_views, m_progress)
+        .BuildSuggestions(
+            {m_manager.patchSetNames(), m_databases.controlled(), m_databases.UncontrolledMode()});
+}
+
+void Engine::resetOwnedViews() {
+    m_analysis.clearForParse();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "analysis/analysisstate.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
 #include "patchdb/databaseselection.h"
+#include "patchdb/patchdatabasemanager.h"
 #include "report/loadstages.h"
 #include "report/parsehooks.h"
 #include "report/recentfilelist.h"
@@ -13,8 +15,8 @@
 #include <QStringList>
 
 // Everything the main window owns for the life of the program: the server model, the views'
-// texts, the database selection, the recent file list and the loading pipeline, wired
-// together. The window and the command line drive the same engine.
+// texts, the database selection and its manager, the analysis, the recent file list and the
+// loading pipeline, wired together. The window and the command line drive the same engine.
 class Engine : private ParseHooks, private LoadStages {
   public:
     Engine(UserDialogs& dialogs, Progress& progress);
@@ -22,6 +24,8 @@ class Engine : private ParseHooks, private LoadStages {
     ServerModel& model() { return m_model; }
     MainViews& views() { return m_views; }
     DatabaseSelection& databases() { return m_databases; }
+    PatchDatabaseManager& manager() { return m_manager; }
+    AnalysisState& analysis() { return m_analysis; }
     RecentFileList& recentFiles() { return m_recent; }
     ReportLoader& loader() { return m_loader; }
     UserDialogs& dialogs() { return m_dialogs; }
@@ -41,14 +45,30 @@ class Engine : private ParseHooks, private LoadStages {
     ReportLoader::Result commandLineOpen(const QStringList& arguments);
     bool commandLineFlag() const { return m_commandLineFlag; }
 
+    // The main window's update of the controlled database from a manually downloaded file.
+    bool manualUpdate(const QString& chosenFile);
+    // Brings the custom entries into the controlled database; set by the custom entries page.
+    std::function<void()> synchroniseCustomEntries;
+
   private:
     ReportLoader::Result notFound(const QString& path);
+
+    // ParseHooks
+    void ReadCoreModuleList() override;
+    void clearAnalysisViews() override;
+    void CheckModuleCurrency() override;
+    // LoadStages
+    void VerifyPatches() override;
+    void BuildSuggestions() override;
+    void resetOwnedViews() override;
 
     UserDialogs& m_dialogs;
     Progress& m_progress;
     ServerModel m_model;
     MainViews m_views;
     DatabaseSelection m_databases;
+    PatchDatabaseManager m_manager;
+    AnalysisState m_analysis;
     RecentFileList m_recent;
     ReportLoader m_loader;
     bool m_commandLineFlag = false;

@@ -55,6 +55,16 @@ int SortedTextList::indexOf(const QString& line) const {
     return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
 }
 
+bool SortedTextList::remove(const QString& line) {
+    const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
+    if (it == m_entries.end()) {
+        return false;
+    }
+    m_entries.erase(it);
+    m_dirty = true;
+    return true;
+}
+
 void SortedTextList::clear() {
     m_entries.clear();
     m_lines.clear();

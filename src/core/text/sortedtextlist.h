@@ -22,6 +22,8 @@ class SortedTextList {
     // Index of a line equal under the comparison, or -1.
     int indexOf(const QString& line) const;
     bool contains(const QString& line) const { return indexOf(line) >= 0; }
+    // Removes the first line equal under the comparison; true when there was one.
+    bool remove(const QString& line);
     int size() const { return int(m_entries.size()); }
     bool isEmpty() const { return m_entries.empty(); }
     void clear();

@@ -1,0 +1,64 @@
+#include "analysisjson.h"
+
+#include "reportjson.h"
+
+#include "analysis/analysisviews.h"
+#include "engine/engine.h"
+
+#include <QJsonArray>
+
+namespace analysisjson {
+
+namespace {
+
+QJsonArray patchRows(const QList<analysisviews::PatchRow>& rows) {
+    QJsonArray out;
+    for (const auto& row : rows) {
+        out.append(QJsonObject{{"text", row.text},
+                               {"colour", row.colour ? QJsonValue(*row.colour) : QJsonValue()}});
+    }
+    return out;
+}
+
+}  // namespace
+
+QJsonObject analysis(Engine& engine) {
+    const AnalysisState& a = engine.analysis();
+    const CoreModulePage& core = engine.manager().corePage();
+    QJsonArray coreModules;
+    for (qsizetype i = 0; i < core.keys().size(); ++i) {
+        coreModules.append(
+            QJsonObject{{"key", core.keys().at(i)}, {"version", core.CoreVersions().value(i)}});
+    }
+    using reportjson::strings;
+    return QJsonObject{
+        {"OutOfDateModules", strings(a.OutOfDateModules)},
+        {"FilesSuggested", strings(a.FilesSuggested.lines())},
+        {"CoreModules", coreModules},
+        {"PatchSets", strings(engine.manager().patchSetNames())},
+        {"KnownPatchSets", strings(a.KnownPatchSets)},
+        {"PatchAnalysisList", strings(a.PatchAnalysisList.lines())},
+        {"CompleteSets", strings(a.CompleteSets)},
+        {"PartialMatches", strings(a.PartialMatches)},
+        {"UnassignedPatches", strings(a.UnassignedPatches.lines())},
+    };
+}
+
+void addViews(QJsonObject& views, Engine& engine) {
+    const AnalysisState& a = engine.analysis();
+    views.insert("OPatchListBox", patchRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
+    views.insert("OPatchSetsInConfigListBox",
+                 patchRows(analysisviews::completeSetRows(a.CompleteSets)));
+    QJsonArray modules;
+    for (const auto& row :
+         analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules)) {
+        const QString colour = colourtable::moduleColourName(row.colour);
+        modules.append(QJsonObject{
+            {"text", row.text}, {"colour", colour.isEmpty() ? QJsonValue() : QJsonValue(colour)}});
+    }
+    views.insert("OOtherDXPListBox", modules);
+    views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
+    views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
+}
+
+}  // namespace analysisjson

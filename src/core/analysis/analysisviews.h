@@ -1,0 +1,34 @@
+#pragma once
+
+#include "analysis/colourtable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class SortedTextList;
+
+// The rows of the Config Analysis page's three coloured views, as text and colour, computed
+// from the analysis lists the way the window draws them.
+namespace analysisviews {
+
+struct PatchRow {
+    QString text;
+    std::optional<int> colour;  // set colour index 0 to 7; none for normal colours
+};
+
+struct ModuleRow {
+    QString text;
+    colourtable::ModuleColour colour;
+};
+
+// OPatchListBox: a line that ends in ":" and a digit carries its set's colour index there.
+QList<PatchRow> patchRows(const QStringList& patchAnalysisList);
+// OPatchSetsInConfigListBox: row i in the colours of index i (from the ninth on, index 7).
+QList<PatchRow> completeSetRows(const QStringList& completeSets);
+// OOtherDXPListBox: drivers yellow, modules that begin with an out-of-date name red.
+QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate);
+
+}  // namespace analysisviews

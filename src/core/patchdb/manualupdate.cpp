@@ -1,0 +1,59 @@
+#include "patchdb/manualupdate.h"
+
+#include "download/downloadsettings.h"
+#include "patchdb/databaseselection.h"
+#include "patchdb/inilines.h"
+#include "settings/settingswriteback.h"
+#include "ui/userdialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    const QString ca = fa.canonicalFilePath();
+    return !ca.isEmpty() ? ca == fb.canonicalFilePath()
+                         : fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+}  // namespace
+
+bool ManualUpdate::run(const QString& chosenFile) {
+    if (!IniLines::exists(chosenFile)) {
+        dialogs.error(QStringLiteral("File ") + chosenFile + QStringLiteral(" does not exist!"));
+        return false;
+    }
+    // Check that the chosen file can be read before anything is deleted, so a bad choice
+    // never costs the user the database they have.
+    QFile source(chosenFile);
+    if (!source.open(QIODevice::ReadOnly)) {
+        dialogs.error(source.errorString());
+        return false;
+    }
+    source.close();
+
+    const QString target = databases.controlled().path();
+    const QString localFile = DownloadSettings::load(databases.controlled()).LocalFile;
+    // When the chosen file is the download file itself, deleting it first would destroy the
+    // very file that is about to be copied.
+    if (!localFile.isEmpty() && IniLines::exists(localFile) && !sameFile(localFile, chosenFile)) {
+        IniLines::remove(localFile);
+    }
+    if (!sameFile(chosenFile, target) && !IniLines::copyKeepingTime(chosenFile, target)) {
+        dialogs.error(source.open(QIODevice::ReadOnly)
+                          ? QStringLiteral("Unable to read ") + chosenFile
+                          : source.errorString());
+        return false;
+    }
+    settingswriteback::afterManualUpdate(databases, recentFiles);
+    if (dialogs.askYesNo(MessageKind::Confirmation,
+                         QStringLiteral("Sync Custom Database with Quarix-controlled Database?")) &&
+        synchronise) {
+        synchronise();
+    }
+    dialogs.inform(QStringLiteral("Manual update of Quarix-controlled database complete."));
+    return true;
+}

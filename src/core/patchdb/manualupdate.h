@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class DatabaseSelection;
+class UserDialogs;
+
+// Replaces the controlled database with a file the user downloaded by hand, then writes back
+// the settings that file replaced and makes the controlled database current. `synchronise`
+// runs when the user agrees to bring the custom entries over into the new file.
+struct ManualUpdate {
+    DatabaseSelection& databases;
+    UserDialogs& dialogs;
+    QStringList recentFiles;
+    std::function<void()> synchronise;
+
+    // Returns true when the update ran to its end.
+    bool run(const QString& chosenFile);
+};
