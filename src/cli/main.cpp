@@ -12,7 +12,13 @@ const char* const Usage =
     "usage: cartovex-cli [--home DIR] COMMAND ...\n"
     "  analyze REPORT [--json]            analyse a configuration report\n"
     "  db info                            show the database type information\n"
-    "  db use controlled|uncontrolled     select the current database\n";
+    "  db use controlled|uncontrolled     select the current database\n"
+    "  db show                            print the current database\n"
+    "  db import KITFILE [--yes]          add a patch kit's modules as a patch set\n"
+    "  db core add KEY VERSION            add or change a core module version\n"
+    "  db core remove KEY                 remove a core module key\n"
+    "  db delete-set NAME                 delete a patch set\n"
+    "  db manual-update FILE [--yes]      replace the controlled database with FILE\n";
 
 int usage(const QString& problem) {
     if (!problem.isEmpty()) {
