@@ -184,3 +184,76 @@ TEST(CliUsage, BadUsageExitsWithTwoAndTouchesNothing) {
     }
     EXPECT_EQ(folderEntries(home.path()), QStringList());
 }
+
+TEST(CliDatabase, EditingCommandsWorkOnTheUncontrolledDatabaseOnly) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString h = home.path();
+    const QString kit = home.filePath("411pt1.txt");
+    {
+        QFile file(kit);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(
+            "Files Included\r\n\\NATIVE\\START\r\n  LOADERFX.DXP   1 2\r\n"
+            "  MMSEGFIX.DXP   3 4\r\n  README.TXT\r\nEND\r\n");
+    }
+    const QString uncontrolled = home.filePath("CARTOVEX.INI");
+
+    // In the controlled mode nothing may be edited.
+    EXPECT_EQ(cli(h, {"--home", h, "db", "info"}).exitCode, 0);
+    const QString controlled = home.filePath("quarixdb.ini");
+    const FileState controlledBefore = stateOf(controlled);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "import", kit, "--yes"}).exitCode, 1);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "core", "add", "4.11:clib", "4.11d"}).exitCode, 1);
+    EXPECT_TRUE(stateOf(controlled) == controlledBefore);
+
+    EXPECT_EQ(cli(h, {"--home", h, "db", "use", "uncontrolled"}).out, "Uncontrolled DB\n");
+    // Without --yes the question is shown and the names are listed, but nothing is written.
+    const FileState beforeImport = stateOf(uncontrolled);
+    const CliRun asked = cli(h, {"--home", h, "db", "import", kit});
+    EXPECT_EQ(asked.exitCode, 0);
+    EXPECT_EQ(asked.out, "2 patches\nLOADERFX.DXP\nMMSEGFIX.DXP\n");
+    EXPECT_TRUE(asked.err.contains("2 patches found.  Add these to the Patch Database?"));
+    EXPECT_EQ(stateOf(uncontrolled).bytes, beforeImport.bytes);
+
+    EXPECT_EQ(cli(h, {"--home", h, "db", "import", kit, "--yes"}).exitCode, 0);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "core", "add", "4.11:clib", "4.11d"}).exitCode, 0);
+    const QByteArray shown = cli(h, {"--home", h, "db", "show"}).out;
+    EXPECT_TRUE(
+        shown.contains("[411pt1.txt : 2 native patches]\n1=LOADERFX.DXP\n2=MMSEGFIX.DXP\n"));
+    EXPECT_TRUE(shown.contains("4.11:CLIB.DXP=4.11d\n"));
+
+    EXPECT_EQ(cli(h, {"--home", h, "db", "core", "remove", "4.11:CLIB.DXP"}).exitCode, 0);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "delete-set", "411pt1.txt : 2 native patches"}).exitCode,
+              0);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "delete-set", "no such set"}).exitCode, 1);
+    const QByteArray after = cli(h, {"--home", h, "db", "show"}).out;
+    EXPECT_FALSE(after.contains("411pt1"));
+    EXPECT_FALSE(after.contains("4.11:CLIB.DXP"));
+}
+
+TEST(CliDatabase, ManualUpdateReplacesTheControlledDatabase) {
+    QTemporaryDir home;
+    QTemporaryDir downloads;
+    ASSERT_TRUE(home.isValid() && downloads.isValid());
+    const QString h = home.path();
+    const QString missing = downloads.filePath("cartvxdb.ini");
+    const CliRun refused = cli(h, {"--home", h, "db", "manual-update", missing});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("File " + missing + " does not exist!"));
+
+    {
+        QFile file(missing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[412pt1.txt : 1 native patches]\r\n1=LOADERFX.DXP\r\n\r\n");
+    }
+    const CliRun run = cli(h, {"--home", h, "db", "manual-update", missing});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Manual update of Quarix-controlled database complete."));
+    const QByteArray controlled = stateOf(home.filePath("quarixdb.ini")).bytes;
+    EXPECT_TRUE(controlled.startsWith("[412pt1.txt : 1 native patches]\r\n1=LOADERFX.DXP\r\n"));
+    EXPECT_TRUE(controlled.contains("LastUpdateType=Manual\r\n"));
+    EXPECT_TRUE(controlled.contains("Frequency=2\r\n"));
+    // The chosen file is a copy source, never consumed.
+    EXPECT_TRUE(QFile::exists(missing));
+}
