@@ -97,10 +97,7 @@ void SuggestionsEngine::BuildSuggestions(const Inputs& inputs) {
 void SuggestionsEngine::patchLevel(const Inputs& inputs) {
     const QString shortVersion = PatchVerification::shortOSVersion(m_model.OSVersion);
     const QStringList& complete = m_state.CompleteSets;
-    KitInfo kit;
-    if (m_model.HasPatchKitList) {
-        kit = kitInfo(m_model, inputs.knownPatchSets, inputs.controlledDatabase, shortVersion);
-    }
+    KitInfo kit;  // read only for a report with patch-kit information and loaded patches
     bool advise = false;
     if (m_model.PatchEntries.isEmpty()) {
         advise = true;
@@ -120,13 +117,15 @@ void SuggestionsEngine::patchLevel(const Inputs& inputs) {
                 });
             }
         }
-    } else if (!m_model.PatchesLoaded) {
-        advise = true;
     } else {
+        advise = !m_model.PatchesLoaded;
+        kit = kitInfo(m_model, inputs.knownPatchSets, inputs.controlledDatabase, shortVersion);
         m_progress.pumpEvents();
-        advise = !kit.loaded.isEmpty() && !kit.current.isEmpty() &&
-                 !caserules::equalsIgnoreCase(kit.loaded, kit.current) &&
-                 moduleversion::isOlder(kit.loaded, kit.current);
+        if (!kit.loaded.isEmpty() && !kit.current.isEmpty() &&
+            !caserules::equalsIgnoreCase(kit.loaded, kit.current) &&
+            moduleversion::isOlder(kit.loaded, kit.current)) {
+            advise = true;
+        }
     }
     if (!advise) {
         return;
