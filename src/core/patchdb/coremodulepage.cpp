@@ -90,6 +90,11 @@ void CoreModulePage::remove() {
     if (!m_manager.databases().UncontrolledMode() || NewDXPEdit.isEmpty() || m_selected < 0) {
         return;
     }
+    // Keyed writes (add/change, a kit import) go to the file without touching the text, so
+    // read it again before saving it whole; unsaved edits in the text are kept and saved.
+    if (!m_manager.isModified()) {
+        m_manager.ReadPatchDatabase();
+    }
     const QStringList& text = m_manager.databaseText();
     qsizetype line = -1;
     for (qsizetype k = 0; k < text.size() && line < 0; ++k) {
