@@ -34,7 +34,7 @@ bool ModuleCurrencyCheck::userEntryCounts(const QString& key, const QString& cur
     QString makerKey = key;
     makerKey.remove(makerKey.indexOf(u'+'), 1);
     const QString maker = IniFile::valueIn(m_makerEntries, makerKey, QString());
-    return maker.isEmpty() || moduleversion::isOlder(maker, current);
+    return maker.isEmpty() || moduleversion::isNewer(current, maker);
 }
 
 void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
@@ -67,7 +67,7 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
             if (entry.userEntry && !userEntryCounts(key, current)) {
                 continue;
             }
-            if (version != NotFound && !moduleversion::isOlder(version, current)) {
+            if (version != NotFound && !moduleversion::isNewer(current, version)) {
                 continue;
             }
             const QString file = updateFile(inputs, key);

@@ -19,6 +19,12 @@ bool isOlder(const QString& a, const QString& b) {
     return nb > na || (nb == na && revision(a) < revision(b));
 }
 
+bool isNewer(const QString& a, const QString& b) {
+    const double na = number(a);
+    const double nb = number(b);
+    return na > nb || (na == nb && revision(b) < revision(a));
+}
+
 bool startsWithDigit(const QString& text) {
     return !text.isEmpty() && text.at(0) >= u'0' && text.at(0) <= u'9';
 }

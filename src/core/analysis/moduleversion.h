@@ -12,7 +12,10 @@ double number(const QString& version);
 // The revision's character code, or -1 when there is none.
 int revision(const QString& version);
 // True when a is older than b: a smaller number, or the same number and a lower revision.
+// a's number is read first, so when both are malformed the error names a.
 bool isOlder(const QString& a, const QString& b);
+// True when a is newer than b; a's number is read first.
+bool isNewer(const QString& a, const QString& b);
 bool startsWithDigit(const QString& text);
 
 }  // namespace moduleversion

@@ -135,7 +135,8 @@ void PatchVerification::testSet(const QString& name) {
             const QString& entry = m_state.SetEntries.at(e);
             const qsizetype equals = entry.indexOf(u'=');
             const QString module = (equals < 0 ? entry : entry.mid(equals + 1)).left(12);
-            if (line.contains(module)) {
+            // An empty name is found nowhere, so a set with an empty entry is never complete.
+            if (!module.isEmpty() && line.contains(module)) {
                 ++matches;
                 if (!m_model.HasPatchKitList) {
                     m_state.MatchedPatches.add(line);

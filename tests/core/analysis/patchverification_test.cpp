@@ -502,3 +502,18 @@ TEST_F(AnalysisTest, TheUncontrolledDatabaseIsUsedWhenItIsCurrent) {
     EXPECT_TRUE(verify().isNull());
     EXPECT_EQ(state.CompleteSets, bulletLines({"410pt2 : 1 native patches"}));
 }
+
+TEST_F(AnalysisTest, AnEmptySetEntryMatchesNoPatchLine) {
+    writeControlled(section(setName("411pt3", 2), {"AAAFX.DXP", ""}) +
+                    set("411pt2", {"BBBFX.DXP", "CCCFX.DXP"}));
+    model.OSVersion = "4.11";
+    for (const char* module : {"AAAFX.DXP", "BBBFX.DXP", "CCCFX.DXP"}) {
+        model.PatchEntries.append(patchLine(module));
+    }
+    EXPECT_TRUE(verify().isNull());
+    EXPECT_EQ(state.CompleteSets, bulletLines({"411pt2 : 2 native patches"}));
+    EXPECT_EQ(state.PartialMatches, QStringList({"1 of 2 patches from 411pt3 were found."}));
+    EXPECT_EQ(state.PatchAnalysisList.lines(),
+              QStringList({patchLine("AAAFX.DXP"), patchLine("BBBFX.DXP") + ":0",
+                           patchLine("CCCFX.DXP") + ":0"}));
+}

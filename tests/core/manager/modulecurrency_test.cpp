@@ -370,6 +370,10 @@ TEST_F(ManagerTest, AVersionThatIsNoNumberEndsTheLoadWithAConversionError) {
         {"current version", coreOnly("4.11:CLIB.DXP=2.1.3\r\n"), {}, "2.0"},
         {"maker version read for a user entry", coreOnly("4.11:CLIB.DXP=2.1.3\r\n"),
          coreOnly("4.11:+CLIB.DXP=4.11d\r\n"), "4.11c"},
+        // Both malformed: the current version is read first.
+        {"current before loaded", coreOnly("4.11:CLIB.DXP=2.1.3\r\n"), {}, "1.1.3"},
+        {"current before maker", coreOnly("4.11:CLIB.DXP=3.1.3\r\n"),
+         coreOnly("4.11:+CLIB.DXP=2.1.3\r\n"), "1.0"},
     };
     const QString message = QStringLiteral("'2.1.' is not a valid floating point value");
     int n = 0;
