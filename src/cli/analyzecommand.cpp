@@ -12,27 +12,10 @@
 
 namespace commands {
 
-int analyze(const CliOptions& options) {
-    CliDialogs dialogs;
-    dialogs.setEcho(!options.json);
-    NullProgress progress;
-    Engine engine(dialogs, progress);
-    QString error;
-    try {
-        engine.create();
-        engine.firstActivation();
-        const QString path = options.args.at(1);
-        if (!QFileInfo(path).isFile()) {
-            error = QStringLiteral("File '") + path.toUpper() + QStringLiteral("' not found!");
-            dialogs.error(error);
-        } else {
-            error = engine.commandLineOpen({path}).error;
-        }
-    } catch (const OperationError& e) {
-        error = e.message();
-        dialogs.error(error);
-    }
+namespace {
 
+// Prints the result: the JSON object, or the suggestion list.
+int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options, const QString& error) {
     if (options.json) {
         QJsonObject root = reportjson::model(engine.model());
         QJsonObject views = reportjson::views(engine.views());
@@ -51,6 +34,35 @@ int analyze(const CliOptions& options) {
         }
     }
     return error.isNull() ? 0 : 1;
+}
+
+}  // namespace
+
+int analyze(const CliOptions& options) {
+    CliDialogs dialogs;
+    dialogs.setEcho(!options.json);
+    NullProgress progress;
+    Engine engine(dialogs, progress);
+    QString error;
+    try {
+        const QString path = options.args.at(1);
+        if (!engine.create()) {
+            error = QStringLiteral("Windows directory not found!");
+            return finish(engine, dialogs, options, error);
+        }
+        engine.firstActivation();
+        if (!QFileInfo(path).isFile()) {
+            error = QStringLiteral("File '") + path.toUpper() + QStringLiteral("' not found!");
+            dialogs.error(error);
+        } else {
+            error = engine.commandLineOpen({path}).error;
+        }
+    } catch (const OperationError& e) {
+        error = e.message();
+        dialogs.error(error);
+    }
+
+    return finish(engine, dialogs, options, error);
 }
 
 }  // namespace commands

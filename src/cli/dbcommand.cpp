@@ -145,7 +145,9 @@ int db(const CliOptions& options) {
     NullProgress progress;
     Engine engine(dialogs, progress);
     try {
-        engine.create();
+        if (!engine.create()) {
+            return 1;
+        }
         engine.firstActivation();
         return dispatch(engine, dialogs, options);
     } catch (const OperationError& e) {

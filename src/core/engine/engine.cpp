@@ -16,16 +16,21 @@ Engine::Engine(UserDialogs& dialogs, Progress& progress)
       m_recent(DataDirectory::controlledDatabasePath()),
       m_loader(m_model, m_views, dialogs, progress, *this, *this) {}
 
-void Engine::create() {
+bool Engine::create() {
     m_loader.ResetReportViews();
-    if (DataDirectory::windowsDirectory().isEmpty()) {
+    const bool usable = !DataDirectory::windowsDirectory().isEmpty();
+    if (!usable) {
         m_dialogs.error(QStringLiteral("Windows directory not found!"));
     }
     if (DataDirectory::systemDirectory().isEmpty()) {
         m_dialogs.error(QStringLiteral("Windows SYSTEM directory not found!"));
     }
+    if (!usable) {
+        return false;
+    }
     m_recent.load();
     m_databases.createMissingFiles();
+    return true;
 }
 
 void Engine::firstActivation() {

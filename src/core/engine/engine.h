@@ -31,8 +31,10 @@ class Engine : private ParseHooks, private LoadStages {
     UserDialogs& dialogs() { return m_dialogs; }
 
     // The main window's creation: the data directory, the recent file list and the database
-    // files written with the default content where missing.
-    void create();
+    // files written with the default content where missing. Returns false when there is no
+    // data directory; no file is written then (a relative path would land in the working
+    // folder).
+    bool create();
     // The first activation: the stored database type is selected.
     void firstActivation();
 

@@ -257,3 +257,17 @@ TEST(CliDatabase, ManualUpdateReplacesTheControlledDatabase) {
     // The chosen file is a copy source, never consumed.
     EXPECT_TRUE(QFile::exists(missing));
 }
+
+TEST(CliAnalyze, WithoutADataDirectoryNothingIsWrittenAnywhere) {
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    QProcess process;
+    process.setWorkingDirectory(work.path());
+    process.start(QStringLiteral(CARTOVEX_CLI), {"--home", "/proc/no-such-folder/home", "analyze",
+                                                 fixture("birch-fs1.txt"), "--json"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    EXPECT_EQ(root["error"].toString(), "Windows directory not found!");
+    EXPECT_EQ(folderEntries(work.path()), QStringList());
+}
