@@ -1,5 +1,9 @@
 #include "testsupport.h"
 
+#include <gtest/gtest.h>
+#include <QProcess>
+#include <QProcessEnvironment>
+
 namespace testsupport {
 
 QString dataPath(const QString& name) {
@@ -12,6 +16,25 @@ QStringList lines(const QString& text) {
         out.removeLast();
     }
     return out;
+}
+
+CliRun runCli(const QString& home, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CARTOVEX_HOME", home);
+    env.insert("LC_ALL", "C.UTF-8");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(CARTOVEX_CLI), args);
+    CliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "cartovex-cli did not finish: " << args.join(' ').toStdString();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }
 
 }  // namespace testsupport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -10,5 +11,16 @@ namespace testsupport {
 QString dataPath(const QString& name);
 // The lines of a text given with "\n" breaks.
 QStringList lines(const QString& text);
+
+// One run of the command line: its exit status and what it printed.
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+// Runs cartovex-cli with the arguments and CARTOVEX_HOME pointing at `home`, so that a run
+// without --home can never reach the user's own files. A run that does not finish fails the
+// test.
+CliRun runCli(const QString& home, const QStringList& args);
 
 }  // namespace testsupport

@@ -43,29 +43,10 @@ QString goldenName(const GoldenCase& c) {
            QStringLiteral(".golden.json");
 }
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using testsupport::CliRun;
 
 CliRun cli(const QString& home, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("CARTOVEX_HOME", home);
-    env.insert("LC_ALL", "C.UTF-8");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(CARTOVEX_CLI), QStringList{"--home", home} + args);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "cartovex-cli did not finish: " << args.join(' ').toStdString();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return testsupport::runCli(home, QStringList{"--home", home} + args);
 }
 
 QJsonValue replacePaths(const QJsonValue& value, const QList<QPair<QString, QString>>& paths) {

@@ -12,29 +12,10 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using testsupport::CliRun;
 
-// Runs the command line with CARTOVEX_HOME pointing at `home` as well, so that a run without
-// --home can never reach the user's own files.
 CliRun cli(const QString& home, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("CARTOVEX_HOME", home);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(CARTOVEX_CLI), args);
-    CliRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "cartovex-cli did not finish: " << args.join(' ').toStdString();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return testsupport::runCli(home, args);
 }
 
 QJsonObject json(const CliRun& run) {
