@@ -1,5 +1,7 @@
 #include "analysis/analysisviews.h"
 
+#include "analysis/loadedmodule.h"
+
 #include <algorithm>
 
 namespace analysisviews {
@@ -29,18 +31,12 @@ QList<PatchRow> completeSetRows(const QStringList& completeSets) {
 }
 
 QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate) {
-    static const QStringList DriverMarks = {QStringLiteral(".DSK"), QStringLiteral(".CDM"),
-                                            QStringLiteral(".HAM"), QStringLiteral(".LAN")};
     QList<ModuleRow> rows;
     rows.reserve(otherModules.size());
     for (const QString& line : otherModules) {
         using colourtable::ModuleColour;
-        ModuleColour colour = ModuleColour::Normal;
-        for (const QString& mark : DriverMarks) {
-            if (line.contains(mark)) {
-                colour = ModuleColour::Driver;
-            }
-        }
+        ModuleColour colour =
+            loadedmodule::isDriver(line) ? ModuleColour::Driver : ModuleColour::Normal;
         for (const QString& name : outOfDate) {
             if (!name.isEmpty() && line.startsWith(name)) {
                 colour = ModuleColour::OutOfDate;

@@ -1,5 +1,8 @@
 #include "analysis/loadedmodule.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace loadedmodule {
 
 QString name(const QString& entry) {
@@ -14,6 +17,13 @@ QString version(const QString& entry, bool compact) {
     const QString t = entry.mid(14, 14).trimmed();
     const qsizetype blank = t.indexOf(u' ');
     return (blank < 0 ? t.left(6) : t.mid(blank + 1, 6)).trimmed();
+}
+
+bool isDriver(const QString& entry) {
+    static const QString Marks[] = {QStringLiteral(".DSK"), QStringLiteral(".CDM"),
+                                    QStringLiteral(".HAM"), QStringLiteral(".LAN")};
+    return std::any_of(std::begin(Marks), std::end(Marks),
+                       [&](const QString& mark) { return entry.contains(mark); });
 }
 
 }  // namespace loadedmodule

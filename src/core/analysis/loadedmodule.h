@@ -10,5 +10,7 @@ QString name(const QString& entry);
 // Compact entries: the 6 characters after " v"; long entries: the word after the first blank
 // of the version line's start (columns 15 to 28).
 QString version(const QString& entry, bool compact);
+// A driver: the entry holds ".DSK", ".CDM", ".HAM" or ".LAN" (upper case) anywhere.
+bool isDriver(const QString& entry);
 
 }  // namespace loadedmodule

@@ -1,5 +1,6 @@
 #include "analysis/suggestionsengine.h"
 
+#include "analysis/loadedmodule.h"
 #include "analysis/moduleversion.h"
 #include "analysis/patchverification.h"
 #include "model/mainviews.h"
@@ -236,11 +237,8 @@ void SuggestionsEngine::oldDrivers() {
     if (!m_is41x) {
         return;
     }
-    static const QStringList DriverMarks = {QStringLiteral(".DSK"), QStringLiteral(".CDM"),
-                                            QStringLiteral(".HAM"), QStringLiteral(".LAN")};
     for (const QString& entry : m_model.OtherModules.lines()) {
-        if (std::any_of(DriverMarks.begin(), DriverMarks.end(),
-                        [&](const QString& mark) { return entry.contains(mark); })) {
+        if (loadedmodule::isDriver(entry)) {
             m_state.DriverList.append(entry);
         }
     }
