@@ -72,8 +72,7 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
             }
             const QString file = updateFile(inputs, key);
             QStringList& s = m_model.Suggestions;
-            s.append(QStringLiteral(" \u2022 ") + entry.module +
-                     QStringLiteral(" is out of date."));
+            s.append(ServerModel::Bullet + entry.module + QStringLiteral(" is out of date."));
             s.append(QStringLiteral("   Current version is ") + current +
                      QStringLiteral(". Your version is ") + version + u'.');
             if (!file.isEmpty()) {

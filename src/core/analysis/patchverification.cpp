@@ -159,7 +159,7 @@ void PatchVerification::recordComplete(const QString& name) {
     if (dot >= 0) {
         shown.remove(dot, 4);
     }
-    m_state.CompleteSets.append(QStringLiteral(" \u2022 ") + shown);
+    m_state.CompleteSets.append(ServerModel::Bullet + shown);
     const int colour = std::min(int(m_state.CompleteSets.size()) - 1, 7);
     for (const QString& line : m_state.MatchedPatches.lines()) {
         if (m_state.CompleteSetPatches.contains(line)) {

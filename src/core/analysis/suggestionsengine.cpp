@@ -14,7 +14,7 @@ const QString SuggestionsEngine::SupportSite = QStringLiteral("support.quarix.ex
 
 namespace {
 
-const QString Bullet = QStringLiteral(" \u2022 ");
+const QString& Bullet = ServerModel::Bullet;
 const QString Blank = QStringLiteral(" ");
 
 // The set name of a complete-set line: from its fourth character, up to the first blank

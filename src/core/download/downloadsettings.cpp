@@ -2,10 +2,11 @@
 
 #include "patchdb/inifile.h"
 #include "settings/datadirectory.h"
+#include "settings/preferences.h"
 
 namespace {
 
-const QString Section = QStringLiteral("Preferences");
+const QLatin1String Section(Preferences::kSection);
 
 }  // namespace
 

@@ -44,7 +44,10 @@ struct ServerModel {
     QStringList Interrupts;
     std::array<VolumeRecord, MaxVolumes> Volumes;
     int VolumeCount = 0;  // records the table holds (the most any volume table filled)
+    // Suggestion groups: a first line that begins with Bullet, continuation lines, and a line
+    // that holds one blank.
     QStringList Suggestions;
+    inline static const QString Bullet = QStringLiteral(" \u2022 ");
     QStringList AutoexecDxs;
     QStringList DosAutoexecDxs;
     QStringList StartupDxs;

@@ -1,9 +1,6 @@
 #include "patchdb/defaultdatabase.h"
 
-#include "text/codepage.h"
-#include "ui/operationerror.h"
-
-#include <QSaveFile>
+#include "patchdb/inilines.h"
 
 namespace {
 
@@ -59,12 +56,5 @@ QStringList DefaultDatabase::lines() {
 }
 
 void DefaultDatabase::DefaultDatabaseWriter(const QString& path) {
-    QSaveFile file(path);
-    QByteArray bytes;
-    for (const QString& line : lines()) {
-        bytes += codepage::encode(line) + "\r\n";
-    }
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw OperationError(file.errorString());
-    }
+    IniLines::save(path, lines());
 }

@@ -157,6 +157,28 @@ bool findValue(const QString& path, const QString& section, const QString& key, 
     return true;
 }
 
+// Applies one keyed write to the lines; false when they already hold that value, so the file
+// stays as it is, time stamp included.
+bool applyWrite(RawLines& lines, const QString& section, const QString& key, const QString& value) {
+    const Span span = findSection(lines, section);
+    if (!span.found()) {
+        appendSection(lines, section, entryLine(trimBlanks(key), value));
+        return true;
+    }
+    ParsedLine entry;
+    const qsizetype at = findKey(lines, span, key, entry);
+    if (at < 0) {
+        insertEntry(lines, span, entryLine(trimBlanks(key), value));
+        return true;
+    }
+    IniLines::RawLine replaced = entryLine(entry.name, value);
+    if (replaced.text == lines[at].text && !lines[at].ending.isEmpty()) {
+        return false;
+    }
+    lines[at] = std::move(replaced);
+    return true;
+}
+
 }  // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
@@ -218,23 +240,20 @@ QString IniFile::valueIn(const QList<Entry>& entries, const QString& key, const 
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     RawLines lines = linesForWriting(m_path);
-    const Span span = findSection(lines, section);
-    if (!span.found()) {
-        appendSection(lines, section, entryLine(trimBlanks(key), value));
-    } else {
-        ParsedLine entry;
-        const qsizetype at = findKey(lines, span, key, entry);
-        if (at >= 0) {
-            IniLines::RawLine replaced = entryLine(entry.name, value);
-            if (replaced.text == lines[at].text && !lines[at].ending.isEmpty()) {
-                return;  // the same value again: the file stays as it is, time stamp included
-            }
-            lines[at] = std::move(replaced);
-        } else {
-            insertEntry(lines, span, entryLine(trimBlanks(key), value));
-        }
+    if (applyWrite(lines, section, key, value)) {
+        IniLines::saveRaw(m_path, lines);
     }
-    IniLines::saveRaw(m_path, lines);
+}
+
+void IniFile::writeStrings(const QString& section, const QList<Entry>& entries) {
+    RawLines lines = linesForWriting(m_path);
+    bool changed = false;
+    for (const Entry& entry : entries) {
+        changed = applyWrite(lines, section, entry.key, entry.value) || changed;
+    }
+    if (changed) {
+        IniLines::saveRaw(m_path, lines);
+    }
 }
 
 void IniFile::writeInteger(const QString& section, const QString& key, int value) {

@@ -43,6 +43,9 @@ class IniFile {
                            const QString& fallback);
 
     void writeString(const QString& section, const QString& key, const QString& value);
+    // Several keys of one section written in order with one read and one write of the file;
+    // the result is that of writing them one by one.
+    void writeStrings(const QString& section, const QList<Entry>& entries);
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);
     // Removes every section of that name with all its lines, up to the next header.

@@ -5,6 +5,18 @@
 #include "settings/preferences.h"
 #include "text/caserules.h"
 
+#include <algorithm>
+
+namespace {
+
+// The name of a header line: from its second character up to the one before the first "]".
+QString headerName(const QString& line) {
+    const qsizetype close = line.indexOf(u']');
+    return close < 0 ? QString() : line.mid(1, close - 1);
+}
+
+}  // namespace
+
 const QStringList PatchDatabaseManager::ReservedSections = {
     QStringLiteral("Preferences"), QStringLiteral("File Sets"), QStringLiteral("Core DXPs"),
     QStringLiteral("Custom Entries"), QStringLiteral("Custom FileSets")};
@@ -45,14 +57,11 @@ void PatchDatabaseManager::ReadPatchDatabase() {
     m_text = IniLines::load(path);
     m_patchSetCount = 0;
     for (const QString& line : std::as_const(m_text)) {
-        if (!line.startsWith(u'[')) {
-            continue;
+        if (line.startsWith(u'[') &&
+            std::none_of(ReservedSections.begin(), ReservedSections.end(),
+                         [&](const QString& name) { return line.contains(name); })) {
+            ++m_patchSetCount;
         }
-        bool reserved = false;
-        for (const QString& name : ReservedSections) {
-            reserved = reserved || line.contains(name);
-        }
-        m_patchSetCount += reserved ? 0 : 1;
     }
     ReadPatchSetNames();
     m_saveEnabled = false;
@@ -68,8 +77,7 @@ void PatchDatabaseManager::ReadPatchSetNames() {
     SortedTextList names;
     for (const QString& line : std::as_const(m_text)) {
         if (line.startsWith(u'[')) {
-            const qsizetype close = line.indexOf(u']');
-            names.add(close < 0 ? QString() : line.mid(1, close - 1));
+            names.add(headerName(line));
         }
     }
     m_setNames.clear();
@@ -86,11 +94,8 @@ void PatchDatabaseManager::CollectFileSetKeys() {
     bool inside = false;
     for (const QString& line : std::as_const(m_text)) {
         if (!inside) {
-            if (line.startsWith(u'[')) {
-                const qsizetype close = line.indexOf(u']');
-                inside = caserules::equalsIgnoreCase(close < 0 ? QString() : line.mid(1, close - 1),
-                                                     QStringLiteral("File Sets"));
-            }
+            inside = line.startsWith(u'[') &&
+                     caserules::equalsIgnoreCase(headerName(line), QStringLiteral("File Sets"));
         } else if (line.isEmpty() || line.startsWith(u'[')) {
             inside = false;
         } else {

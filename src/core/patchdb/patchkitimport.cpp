@@ -61,10 +61,12 @@ void PatchKitImport::clear() {
 void PatchKitImport::writeSet(const QStringList& names) {
     const QString section = ImportPatchTxtFileLabel + QStringLiteral(" : ") +
                             QString::number(names.size()) + QStringLiteral(" native patches");
-    IniFile& db = m_manager.databases().CurrentDatabase();
+    // Key by key: an existing section of the same name keeps the keys above the new count.
+    QList<IniFile::Entry> entries;
     for (qsizetype k = 0; k < names.size(); ++k) {
-        db.writeString(section, QString::number(k + 1), names.at(k));
+        entries.append({QString::number(k + 1), names.at(k)});
     }
+    m_manager.databases().CurrentDatabase().writeStrings(section, entries);
     m_manager.dialogs().inform(QString::number(names.size()) +
                                QStringLiteral(" patches added to the Patch Database."));
 }

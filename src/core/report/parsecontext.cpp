@@ -14,7 +14,7 @@ const QString& ParseContext::line(int i) const {
 }
 
 void ParseContext::addSuggestion(const QString& text) {
-    model.Suggestions.append(QStringLiteral(" \u2022 ") + text);
+    model.Suggestions.append(ServerModel::Bullet + text);
     model.Suggestions.append(QStringLiteral(" "));
 }
 

@@ -65,9 +65,11 @@ QStringList Preferences::recentFiles() const {
 }
 
 void Preferences::setRecentFiles(const QStringList& files) {
+    QList<IniFile::Entry> entries;
     for (int n = 1; n <= kRecentFileCount; ++n) {
-        m_file.writeString(QLatin1String(kSection), historyKey(n), files.value(n - 1));
+        entries.append({historyKey(n), files.value(n - 1)});
     }
+    m_file.writeStrings(QLatin1String(kSection), entries);
 }
 
 int Preferences::initialized() const {
