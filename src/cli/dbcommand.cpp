@@ -15,10 +15,6 @@ int usageError(const QString& text) {
     return 2;
 }
 
-QString plain(QString text) {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
 // The editing commands work on the user's own database only, as the manager window allows.
 bool uncontrolledOnly(Engine& engine) {
     if (engine.databases().UncontrolledMode()) {
@@ -103,7 +99,7 @@ int dispatch(Engine& engine, CliDialogs& dialogs, const CliOptions& options) {
     const QStringList& args = options.args;
     const QString sub = args.value(1);
     if (sub == QLatin1String("info") && args.size() == 2) {
-        output::print(plain(engine.databases().databaseTypeInformation()) + u'\n');
+        output::print(output::plain(engine.databases().databaseTypeInformation()) + u'\n');
         return 0;
     }
     if (sub == QLatin1String("use") && args.size() == 3) {

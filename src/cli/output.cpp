@@ -14,4 +14,8 @@ void printError(const QString& text) {
     std::fwrite(out.constData(), 1, size_t(out.size()), stderr);
 }
 
+QString plain(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 }  // namespace output
