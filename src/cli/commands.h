@@ -3,8 +3,11 @@
 #include "clioptions.h"
 
 // The command line's commands. Each returns the exit status: 0 done, 1 the operation ended
-// with an error message.
+// with an error message. A command takes its own options out of the words it is given.
 namespace commands {
+
+// Prints the problem and the usage to stderr; returns 2.
+int usage(const QString& problem);
 
 int analyze(const CliOptions& options);
 int db(const CliOptions& options);

@@ -20,7 +20,9 @@ const char* const Usage =
     "  db delete-set NAME                 delete a patch set\n"
     "  db manual-update FILE [--yes]      replace the controlled database with FILE\n";
 
-int usage(const QString& problem) {
+}  // namespace
+
+int commands::usage(const QString& problem) {
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "error: %s\n", problem.toUtf8().constData());
     }
@@ -28,11 +30,10 @@ int usage(const QString& problem) {
     return 2;
 }
 
-}  // namespace
-
 int main(int argc, char** argv) {
+    using commands::usage;
     QCoreApplication app(argc, argv);
-    const CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    CliOptions options = CliOptions::parse(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         return usage(options.error);
     }
@@ -44,12 +45,18 @@ int main(int argc, char** argv) {
     }
     const QString command = options.args.first();
     if (command == QLatin1String("analyze")) {
+        if (!options.rejectUnknown()) {
+            return usage(options.error);
+        }
         if (options.args.size() != 2) {
             return usage(QStringLiteral("analyze takes one report file"));
         }
         return commands::analyze(options);
     }
     if (command == QLatin1String("db")) {
+        if (!options.rejectUnknown()) {
+            return usage(options.error);
+        }
         return commands::db(options);
     }
     return usage(QStringLiteral("unknown command ") + command);
