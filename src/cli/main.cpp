@@ -10,6 +10,7 @@ namespace {
 
 const char* const Usage =
     "usage: cartovex-cli [--home DIR] COMMAND ...\n"
+    "       cartovex-cli --help | --version | COMMAND --help\n"
     "  analyze REPORT [--json]            analyse a configuration report\n"
     "  db info                            show the database type information\n"
     "  db use controlled|uncontrolled     select the current database\n"
@@ -19,6 +20,28 @@ const char* const Usage =
     "  db core remove KEY                 remove a core module key\n"
     "  db delete-set NAME                 delete a patch set\n"
     "  db manual-update FILE [--yes]      replace the controlled database with FILE\n";
+
+// Prints the usage of the program, or the usage lines of one command, to stdout.
+int help(const QString& command) {
+    const QStringList lines = QString::fromLatin1(Usage).split(u'\n', Qt::SkipEmptyParts);
+    QString text;
+    if (command.isEmpty()) {
+        text = lines.join(u'\n') + u'\n';
+    } else {
+        const QString prefix = QStringLiteral("  ") + command + u' ';
+        for (const QString& line : lines) {
+            if (line.startsWith(prefix)) {
+                text += line + u'\n';
+            }
+        }
+        if (text.isEmpty()) {
+            return commands::usage(QStringLiteral("unknown command ") + command);
+        }
+        text = QStringLiteral("usage: cartovex-cli [--home DIR] COMMAND ...\n") + text;
+    }
+    std::fputs(text.toUtf8().constData(), stdout);
+    return 0;
+}
 
 }  // namespace
 
@@ -34,6 +57,13 @@ int main(int argc, char** argv) {
     using commands::usage;
     QCoreApplication app(argc, argv);
     CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    if (options.takeFlag(QStringLiteral("version"))) {
+        std::puts("cartovex-cli " CARTOVEX_VERSION);
+        return 0;
+    }
+    if (options.takeFlag(QStringLiteral("help"))) {
+        return help(options.args.value(0));
+    }
     if (!options.error.isEmpty()) {
         return usage(options.error);
     }
