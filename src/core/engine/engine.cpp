@@ -13,6 +13,7 @@ Engine::Engine(UserDialogs& dialogs, Progress& progress)
     : m_dialogs(dialogs),
       m_progress(progress),
       m_manager(m_databases, dialogs, progress),
+      m_abend(m_model, m_manager, dialogs, progress),
       m_recent(DataDirectory::controlledDatabasePath()),
       m_loader(m_model, m_views, dialogs, progress, *this, *this) {}
 
@@ -93,6 +94,7 @@ void Engine::ReadCoreModuleList() {
 
 void Engine::clearAnalysisViews() {
     m_analysis.clearForParse();
+    m_abend.ClearAbendView();
 }
 
 void Engine::CheckModuleCurrency() {

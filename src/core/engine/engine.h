@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abendlog/abendlog.h"
 #include "analysis/analysisstate.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
@@ -26,6 +27,8 @@ class Engine : private ParseHooks, private LoadStages {
     DatabaseSelection& databases() { return m_databases; }
     PatchDatabaseManager& manager() { return m_manager; }
     AnalysisState& analysis() { return m_analysis; }
+    // The abend log window's state; a report load clears it.
+    AbendLog& abendLog() { return m_abend; }
     RecentFileList& recentFiles() { return m_recent; }
     ReportLoader& loader() { return m_loader; }
     UserDialogs& dialogs() { return m_dialogs; }
@@ -71,6 +74,7 @@ class Engine : private ParseHooks, private LoadStages {
     DatabaseSelection m_databases;
     PatchDatabaseManager m_manager;
     AnalysisState m_analysis;
+    AbendLog m_abend;
     RecentFileList m_recent;
     ReportLoader m_loader;
     bool m_commandLineFlag = false;
