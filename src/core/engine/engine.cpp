@@ -15,7 +15,10 @@ Engine::Engine(UserDialogs& dialogs, Progress& progress)
       m_manager(m_databases, dialogs, progress),
       m_abend(m_model, m_manager, dialogs, progress),
       m_recent(DataDirectory::controlledDatabasePath()),
-      m_loader(m_model, m_views, dialogs, progress, *this, *this) {}
+      m_loader(m_model, m_views, dialogs, progress, *this, *this),
+      m_compare(m_model, m_views, m_analysis, m_loader, dialogs, progress,
+                [this](const QString& path) { return openReport(path, true); }),
+      m_summary(m_model, m_views, m_compare, dialogs, progress) {}
 
 bool Engine::create() {
     m_loader.ResetReportViews();
@@ -45,7 +48,7 @@ ReportLoader::Result Engine::notFound(const QString& path) {
     return result;
 }
 
-ReportLoader::Result Engine::openReport(const QString& path) {
+ReportLoader::Result Engine::openReport(const QString& path, bool startedByCompare) {
     if (m_loader.isLoading()) {
         return {};
     }
@@ -55,7 +58,7 @@ ReportLoader::Result Engine::openReport(const QString& path) {
     }
     m_recent.add(path);
     m_model.ConfigFileName = path;
-    return m_loader.ReportLoad(false);
+    return m_loader.ReportLoad(startedByCompare);
 }
 
 ReportLoader::Result Engine::openRecent(int k) {
@@ -97,6 +100,14 @@ void Engine::clearAnalysisViews() {
     m_abend.ClearAbendView();
 }
 
+void Engine::RefreshBaselineControls() {
+    m_compare.RefreshBaselineControls();
+}
+
+bool Engine::baselineServerSet() const {
+    return m_compare.baselineServerSet();
+}
+
 void Engine::CheckModuleCurrency() {
     const CoreModulePage& core = m_manager.corePage();
     ModuleCurrencyCheck(m_model, m_analysis, m_progress)
@@ -117,4 +128,5 @@ void Engine::BuildSuggestions() {
 
 void Engine::resetOwnedViews() {
     m_analysis.clearForParse();
+    m_compare.suggestionsEmptied();  // the reset has just emptied Suggestions
 }

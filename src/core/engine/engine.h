@@ -2,6 +2,7 @@
 
 #include "abendlog/abendlog.h"
 #include "analysis/analysisstate.h"
+#include "compare/comparison.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
 #include "patchdb/databaseselection.h"
@@ -10,6 +11,7 @@
 #include "report/parsehooks.h"
 #include "report/recentfilelist.h"
 #include "report/reportloader.h"
+#include "reports/summaryreport.h"
 #include "ui/progress.h"
 #include "ui/userdialogs.h"
 
@@ -32,6 +34,8 @@ class Engine : private ParseHooks, private LoadStages {
     RecentFileList& recentFiles() { return m_recent; }
     ReportLoader& loader() { return m_loader; }
     UserDialogs& dialogs() { return m_dialogs; }
+    Comparison& compare() { return m_compare; }
+    SummaryReport& summary() { return m_summary; }
 
     // The main window's creation: the data directory, the recent file list and the database
     // files written with the default content where missing. Returns false when there is no
@@ -41,8 +45,8 @@ class Engine : private ParseHooks, private LoadStages {
     // The first activation: the stored database type is selected.
     void firstActivation();
 
-    // The open command with a chosen file.
-    ReportLoader::Result openReport(const QString& path);
+    // The open command with a chosen file; the compare command sets startedByCompare.
+    ReportLoader::Result openReport(const QString& path, bool startedByCompare = false);
     // Recent file item k (1 to 5).
     ReportLoader::Result openRecent(int k);
     // A report named on the command line; not started when there is none, it does not exist
@@ -61,6 +65,8 @@ class Engine : private ParseHooks, private LoadStages {
     // ParseHooks
     void ReadCoreModuleList() override;
     void clearAnalysisViews() override;
+    void RefreshBaselineControls() override;
+    bool baselineServerSet() const override;
     void CheckModuleCurrency() override;
     // LoadStages
     void VerifyPatches() override;
@@ -77,5 +83,7 @@ class Engine : private ParseHooks, private LoadStages {
     AbendLog m_abend;
     RecentFileList m_recent;
     ReportLoader m_loader;
+    Comparison m_compare;
+    SummaryReport m_summary;
     bool m_commandLineFlag = false;
 };
