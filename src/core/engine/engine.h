@@ -5,6 +5,7 @@
 #include "compare/comparison.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
+#include "patchdb/customentriespage.h"
 #include "patchdb/databaseselection.h"
 #include "patchdb/patchdatabasemanager.h"
 #include "report/loadstages.h"
@@ -28,6 +29,8 @@ class Engine : private ParseHooks, private LoadStages {
     MainViews& views() { return m_views; }
     DatabaseSelection& databases() { return m_databases; }
     PatchDatabaseManager& manager() { return m_manager; }
+    // The manager window's "Customize Database" page.
+    CustomEntriesPage& customPage() { return m_custom; }
     AnalysisState& analysis() { return m_analysis; }
     // The abend log window's state; a report load clears it.
     AbendLog& abendLog() { return m_abend; }
@@ -56,8 +59,9 @@ class Engine : private ParseHooks, private LoadStages {
 
     // The main window's update of the controlled database from a manually downloaded file.
     bool manualUpdate(const QString& chosenFile);
-    // Brings the custom entries into the controlled database; set by the custom entries page.
-    std::function<void()> synchroniseCustomEntries;
+    // Brings the custom entries into the controlled database (Sync Databases of the custom
+    // entries page); the manual update and the download offer it.
+    std::function<void()> synchroniseCustomEntries = [this] { m_custom.SyncDatabases(); };
 
   private:
     ReportLoader::Result notFound(const QString& path);
@@ -79,6 +83,7 @@ class Engine : private ParseHooks, private LoadStages {
     MainViews m_views;
     DatabaseSelection m_databases;
     PatchDatabaseManager m_manager;
+    CustomEntriesPage m_custom{m_manager};
     AnalysisState m_analysis;
     AbendLog m_abend;
     RecentFileList m_recent;

@@ -179,6 +179,17 @@ bool applyWrite(RawLines& lines, const QString& section, const QString& key, con
     return true;
 }
 
+// Removes every section of that name; true when there was one.
+bool eraseSpans(RawLines& lines, const QString& section) {
+    bool erased = false;
+    for (Span span = findSection(lines, section); span.found();
+         span = findSection(lines, section, span.header)) {
+        lines.remove(span.header, span.end - span.header);
+        erased = true;
+    }
+    return erased;
+}
+
 }  // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
@@ -266,13 +277,18 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value) 
 
 void IniFile::eraseSection(const QString& section) {
     RawLines lines = linesForWriting(m_path);
-    bool erased = false;
-    for (Span span = findSection(lines, section); span.found();
-         span = findSection(lines, section, span.header)) {
-        lines.remove(span.header, span.end - span.header);
-        erased = true;
+    if (eraseSpans(lines, section)) {
+        IniLines::saveRaw(m_path, lines);
     }
-    if (erased) {
+}
+
+void IniFile::replaceSection(const QString& section, const QList<Entry>& entries) {
+    RawLines lines = linesForWriting(m_path);
+    bool changed = eraseSpans(lines, section);
+    for (const Entry& entry : entries) {
+        changed = applyWrite(lines, section, entry.key, entry.value) || changed;
+    }
+    if (changed) {
         IniLines::saveRaw(m_path, lines);
     }
 }

@@ -50,6 +50,9 @@ class IniFile {
     void writeBool(const QString& section, const QString& key, bool value);
     // Removes every section of that name with all its lines, up to the next header.
     void eraseSection(const QString& section);
+    // Erases the section and writes the entries into it in order, with one write of the file;
+    // the result is that of eraseSection followed by writeString for each entry.
+    void replaceSection(const QString& section, const QList<Entry>& entries);
 
   private:
     QString m_path;

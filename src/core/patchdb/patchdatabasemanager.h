@@ -37,6 +37,9 @@ class PatchDatabaseManager {
     bool saveEnabled() const { return m_saveEnabled; }
 
     void ReadPatchDatabase();
+    // Empties the database text and its location (the custom entries page loads CARTOVEX.INI
+    // into the text while it scans it).
+    void clearDatabaseText() { clearText(); }
     void ReadPatchSetNames();
     void ReadCoreModuleList() { m_core.ReadCoreModuleList(); }
 

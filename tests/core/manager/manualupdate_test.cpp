@@ -108,6 +108,7 @@ TEST_F(ManagerTest, AManualUpdateAnsweredNoDoesNotSynchronise) {
 
 TEST_F(ManagerTest, AManualUpdateWithoutASynchroniserStillCompletes) {
     const QString chosen = copyFixture("databases/cartvxdb.ini");
+    engine().synchroniseCustomEntries = nullptr;
     m_dialogs.queueAnswer(Answer::Yes);
     EXPECT_TRUE(engine().manualUpdate(chosen));
     EXPECT_EQ(takeMessages(), QStringList({SyncQuestion, Complete}));
