@@ -8,6 +8,8 @@ namespace commands {
 
 // Prints the problem and the usage to stderr; returns 2.
 int usage(const QString& problem);
+// Takes its own options (--os, --other-os, --file, --no-restart-prompt) out of the words.
+int custom(CliOptions options);
 
 int analyze(const CliOptions& options);
 int db(const CliOptions& options);

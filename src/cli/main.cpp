@@ -19,7 +19,10 @@ const char* const Usage =
     "  db core add KEY VERSION            add or change a core module version\n"
     "  db core remove KEY                 remove a core module key\n"
     "  db delete-set NAME                 delete a patch set\n"
-    "  db manual-update FILE [--yes]      replace the controlled database with FILE\n";
+    "  db manual-update FILE [--yes]      replace the controlled database with FILE\n"
+    "  custom list | show ROW | sync | status  the custom database entries [--json]\n"
+    "  custom add NAME VERSION [--os V]... [--other-os V] [--file F] [--no-restart-prompt]\n"
+    "  custom delete KEY... [--yes]       delete custom entries by key\n";
 
 // Prints the usage of the program, or the usage lines of one command, to stdout.
 int help(const QString& command) {
@@ -82,6 +85,9 @@ int main(int argc, char** argv) {
             return usage(QStringLiteral("analyze takes one report file"));
         }
         return commands::analyze(options);
+    }
+    if (command == QLatin1String("custom")) {
+        return commands::custom(options);
     }
     if (command == QLatin1String("db")) {
         if (!options.rejectUnknown()) {
