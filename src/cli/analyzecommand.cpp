@@ -2,7 +2,9 @@
 #include "clidialogs.h"
 #include "commands.h"
 #include "output.h"
+#include "pdfexport.h"
 #include "reportjson.h"
+#include "summaryjson.h"
 
 #include "engine/engine.h"
 #include "ui/operationerror.h"
@@ -14,7 +16,7 @@ namespace commands {
 
 namespace {
 
-// Prints the result: the JSON object, or the suggestion list.
+// Prints the result: the JSON object, or the summary report's clipboard text.
 int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options, const QString& error) {
     if (options.json) {
         QJsonObject root = reportjson::model(engine.model());
@@ -25,20 +27,46 @@ int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options, const
         root.insert("database",
                     QJsonObject{{"path", engine.databases().currentPath()},
                                 {"UncontrolledMode", engine.databases().UncontrolledMode()}});
+        root.insert("SummaryReport", summaryjson::summaryReport(engine.summary()));
         root.insert("messages", reportjson::messages(dialogs.messages()));
         root.insert("error", error.isNull() ? QJsonValue() : QJsonValue(error));
         output::print(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
     } else {
-        for (const QString& line : std::as_const(engine.model().Suggestions)) {
+        for (const QString& line : engine.summary().clipboardLines()) {
             output::print(line + u'\n');
         }
     }
     return error.isNull() ? 0 : 1;
 }
 
+// The printed summary report as a PDF, refused as the Print command refuses it.
+QString writePdf(Engine& engine, CliDialogs& dialogs, const QString& path) {
+    QString error;
+    if (engine.views().ServNameEdit.isEmpty()) {
+        error = QStringLiteral("No config file has been read!");
+    } else {
+        error = pdfexport::write(engine.summary().printedDocument(), path);
+    }
+    if (!error.isNull()) {
+        dialogs.error(error);
+    }
+    return error;
+}
+
 }  // namespace
 
-int analyze(const CliOptions& options) {
+int analyze(CliOptions options) {
+    const QString pdf = options.takeValue(QStringLiteral("pdf"));
+    if (!options.rejectUnknown()) {
+        return usage(options.error);
+    }
+    if (options.args.size() != 2) {
+        return usage(QStringLiteral("analyze takes one report file"));
+    }
+    if (!pdf.isNull() && !pdfexport::available()) {
+        output::printError(QStringLiteral("error: ") + pdfexport::write({}, pdf));
+        return 1;
+    }
     CliDialogs dialogs;
     dialogs.setEcho(!options.json);
     NullProgress progress;
@@ -56,6 +84,9 @@ int analyze(const CliOptions& options) {
             dialogs.error(error);
         } else {
             error = engine.commandLineOpen({path}).error;
+        }
+        if (error.isNull() && !pdf.isNull()) {
+            error = writePdf(engine, dialogs, pdf);
         }
     } catch (const OperationError& e) {
         error = e.message();

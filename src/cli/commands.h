@@ -11,7 +11,12 @@ int usage(const QString& problem);
 // Takes its own options (--os, --other-os, --file, --no-restart-prompt) out of the words.
 int custom(CliOptions options);
 
-int analyze(const CliOptions& options);
+// Takes its own option (--pdf FILE) out of the words.
+int analyze(CliOptions options);
 int db(const CliOptions& options);
+// Takes its own options (--include-differences, --csv) out of the words.
+int compare(CliOptions options);
+// Takes its own option (--csv) out of the words.
+int fleet(CliOptions options);
 
 }  // namespace commands

@@ -1,5 +1,6 @@
 #include "clioptions.h"
 #include "commands.h"
+#include "pdfexport.h"
 
 #include "settings/datadirectory.h"
 
@@ -11,7 +12,9 @@ namespace {
 const char* const Usage =
     "usage: cartovex-cli [--home DIR] COMMAND ...\n"
     "       cartovex-cli --help | --version | COMMAND --help\n"
-    "  analyze REPORT [--json]            analyse a configuration report\n"
+    "  analyze REPORT [--json] [--pdf FILE]  analyse a report; its summary report as text or PDF\n"
+    "  compare BASELINE REPORT [--include-differences] [--json | --csv]  compare two servers\n"
+    "  fleet REPORT... [--json | --csv]   one overview row per report\n"
     "  db info                            show the database type information\n"
     "  db use controlled|uncontrolled     select the current database\n"
     "  db show                            print the current database\n"
@@ -58,7 +61,7 @@ int commands::usage(const QString& problem) {
 
 int main(int argc, char** argv) {
     using commands::usage;
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = pdfexport::application(argc, argv);
     CliOptions options = CliOptions::parse(QCoreApplication::arguments());
     if (options.takeFlag(QStringLiteral("version"))) {
         std::puts("cartovex-cli " CARTOVEX_VERSION);
@@ -78,13 +81,13 @@ int main(int argc, char** argv) {
     }
     const QString command = options.args.first();
     if (command == QLatin1String("analyze")) {
-        if (!options.rejectUnknown()) {
-            return usage(options.error);
-        }
-        if (options.args.size() != 2) {
-            return usage(QStringLiteral("analyze takes one report file"));
-        }
         return commands::analyze(options);
+    }
+    if (command == QLatin1String("compare")) {
+        return commands::compare(options);
+    }
+    if (command == QLatin1String("fleet")) {
+        return commands::fleet(options);
     }
     if (command == QLatin1String("custom")) {
         return commands::custom(options);

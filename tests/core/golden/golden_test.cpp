@@ -75,9 +75,31 @@ QJsonValue replacePaths(const QJsonValue& value, const QList<QPair<QString, QStr
     return value;
 }
 
-// Drops the machine-dependent keys and puts placeholders for the home and data folders.
+// The summary report's date and time come from the clock: the third clipboard line and the
+// fifth printed paragraph get a placeholder, every other text stays exact.
+QJsonObject withoutClock(QJsonObject summary) {
+    QStringList lines = summary["ClipboardText"].toString().split("\r\n");
+    if (lines.size() >= 3) {
+        lines[2] = QString(8, u' ') + "<NOW>";
+        summary["ClipboardText"] = lines.join("\r\n");
+    }
+    QJsonArray document = summary["PrintedDocument"].toArray();
+    if (document.size() >= 5) {
+        QJsonObject paragraph = document.at(4).toObject();
+        paragraph["text"] = QString(29, u' ') + "<NOW>";
+        document[4] = paragraph;
+    }
+    summary["PrintedDocument"] = document;
+    return summary;
+}
+
+// Drops the machine-dependent keys and puts placeholders for the clock, the home and the data
+// folders.
 QJsonObject normalise(QJsonObject root, const QString& home, const QString& data) {
     root.remove("ConfigFileName");
+    if (root.contains("SummaryReport")) {
+        root["SummaryReport"] = withoutClock(root["SummaryReport"].toObject());
+    }
     QJsonObject views = root["views"].toObject();
     views.remove("Caption");
     root["views"] = views;

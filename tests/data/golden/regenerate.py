@@ -9,8 +9,10 @@ followed by `db use uncontrolled`, runs `cartovex-cli analyze REPORT --json` the
 the normalised result to <report>.golden.json (<report>.uncontrolled.golden.json for the
 uncontrolled case).
 
-Normalising drops what depends on the machine (ConfigFileName, views.Caption, database.path)
-and replaces the home folder and this folder inside any remaining text by <HOME> and <DATA>.
+Normalising drops what depends on the machine (ConfigFileName, views.Caption, database.path),
+puts <NOW> for the clock's date and time in the summary report (the third clipboard line and
+the fifth printed paragraph), and replaces the home folder and this folder inside any remaining
+text by <HOME> and <DATA>.
 tests/core/golden/golden_test.cpp does the same before it compares.
 
 A regenerated golden is a proposal, not a truth: read its diff against the analysis rules
@@ -62,6 +64,18 @@ def normalise(root, home, data):
         root["views"] = {k: v for k, v in root["views"].items() if k != "Caption"}
     if isinstance(root.get("database"), dict):
         root["database"] = {k: v for k, v in root["database"].items() if k != "path"}
+    summary = root.get("SummaryReport")
+    if isinstance(summary, dict):
+        summary = dict(summary)
+        lines = summary.get("ClipboardText", "").split("\r\n")
+        if len(lines) >= 3:
+            lines[2] = " " * 8 + "<NOW>"
+            summary["ClipboardText"] = "\r\n".join(lines)
+        document = [dict(p) for p in summary.get("PrintedDocument", [])]
+        if len(document) >= 5:
+            document[4]["text"] = " " * 29 + "<NOW>"
+        summary["PrintedDocument"] = document
+        root["SummaryReport"] = summary
     replacements = []
     for path, placeholder in ((home, "<HOME>"), (data, "<DATA>")):
         replacements.append((path, placeholder))
