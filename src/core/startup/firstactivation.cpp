@@ -1,10 +1,9 @@
 #include "startup/firstactivation.h"
 
+#include "download/downloadschedule.h"
 #include "download/downloadsettings.h"
 #include "engine/engine.h"
-#include "settings/lastdbdownload.h"
 #include "settings/preferences.h"
-#include "startup/downloadreminder.h"
 #include "startup/programinfo.h"
 #include "startup/siblingproduct.h"
 #include "ui/operationerror.h"
@@ -57,18 +56,13 @@ void FirstActivation::run() {
 }
 
 void FirstActivation::downloadStep(int frequency, bool uncontrolled) {
-    const QDate today = m_today();
-    if (downloadreminder::remindToday(frequency, today)) {
-        m_engine.dialogs().inform(downloadreminder::NeverReminder);
-    }
-    double last = LastDbDownload::kMissingDays;
+    bool due = false;
     try {
-        last = LastDbDownload::readDays();
+        due = DownloadSchedule(m_today).check(frequency, m_engine.dialogs());
     } catch (const OperationError& error) {
         m_engine.dialogs().error(error.message());
-        return;
     }
-    if (downloadreminder::isDue(frequency, last, today) && !uncontrolled) {
+    if (due && !uncontrolled) {
         m_windows.showDownloadWizard();
     }
 }

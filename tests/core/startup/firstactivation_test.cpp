@@ -1,10 +1,10 @@
 #include "startup/firstactivation.h"
+#include "download/downloadschedule.h"
 #include "engine/engine.h"
 #include "settings/datadirectory.h"
 #include "settings/daycount.h"
 #include "settings/lastdbdownload.h"
 #include "settings/preferences.h"
-#include "startup/downloadreminder.h"
 #include "startup/firstrun.h"
 #include "ui/recordingdialogs.h"
 
@@ -75,7 +75,7 @@ TEST_F(FirstActivationTest, NeverFrequencyRemindsOnMondaysOnly) {
     run(Monday.addDays(1));
     EXPECT_TRUE(m_dialogs.texts().isEmpty());
     FirstActivation(*m_engine, m_windows, {}, [] { return Monday; }).run();
-    EXPECT_EQ(m_dialogs.texts(), QStringList{downloadreminder::NeverReminder});
+    EXPECT_EQ(m_dialogs.texts(), QStringList{DownloadSchedule::NeverReminder});
     EXPECT_FALSE(m_windows.calls.contains("wizard"));
 }
 

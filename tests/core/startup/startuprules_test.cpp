@@ -1,6 +1,4 @@
-#include "settings/daycount.h"
 #include "startup/autoexecpanel.h"
-#include "startup/downloadreminder.h"
 #include "startup/firstactivation.h"
 #include "startup/programinfo.h"
 #include "startup/siblingproduct.h"
@@ -16,21 +14,6 @@ namespace {
 
 TEST(StartupRules, ProgramVersionComesFromTheCaption) {
     EXPECT_EQ(programinfo::version(), "2.66");
-}
-
-TEST(StartupRules, DownloadDueByFrequencyAndMondayReminder) {
-    const QDate today(2024, 3, 11);  // a Monday
-    const double day = daycount::fromDate(today);
-    EXPECT_FALSE(downloadreminder::isDue(0, day - 6, today));
-    EXPECT_TRUE(downloadreminder::isDue(0, day - 7, today));
-    EXPECT_FALSE(downloadreminder::isDue(1, day - 29, today));
-    EXPECT_TRUE(downloadreminder::isDue(1, day - 30, today));
-    EXPECT_FALSE(downloadreminder::isDue(2, 25000, today));
-    EXPECT_FALSE(downloadreminder::isDue(5, 25000, today));
-    EXPECT_TRUE(downloadreminder::isDue(0, 25000, today));
-    EXPECT_TRUE(downloadreminder::remindToday(2, today));
-    EXPECT_FALSE(downloadreminder::remindToday(2, today.addDays(1)));
-    EXPECT_FALSE(downloadreminder::remindToday(0, today));
 }
 
 TEST(StartupRules, FormatWarningOnlyForUnsupportedControlledFormat) {
