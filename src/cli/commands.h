@@ -18,5 +18,7 @@ int db(const CliOptions& options);
 int compare(CliOptions options);
 // Takes its own option (--csv) out of the words.
 int fleet(CliOptions options);
+// Takes its own options (--keep-recent, --report, --entry) out of the words.
+int abend(CliOptions options);
 
 }  // namespace commands

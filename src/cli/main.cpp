@@ -15,6 +15,8 @@ const char* const Usage =
     "  analyze REPORT [--json] [--pdf FILE]  analyse a report; its summary report as text or PDF\n"
     "  compare BASELINE REPORT [--include-differences] [--json | --csv]  compare two servers\n"
     "  fleet REPORT... [--json | --csv]   one overview row per report\n"
+    "  abend LOGFILE [--keep-recent] [--entry N] [--json]  list a log's abends, analyse one\n"
+    "  abend --report REPORT [--entry N] [--json]          list a report's abends\n"
     "  db info                            show the database type information\n"
     "  db use controlled|uncontrolled     select the current database\n"
     "  db show                            print the current database\n"
@@ -88,6 +90,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("fleet")) {
         return commands::fleet(options);
+    }
+    if (command == QLatin1String("abend")) {
+        return commands::abend(options);
     }
     if (command == QLatin1String("custom")) {
         return commands::custom(options);

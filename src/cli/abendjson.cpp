@@ -1,0 +1,53 @@
+#include "abendjson.h"
+
+#include "reportjson.h"
+
+#include <QJsonArray>
+
+namespace abendjson {
+
+namespace {
+
+QJsonValue textView(AbendTextView shown) {
+    switch (shown) {
+        case AbendTextView::File:
+            return QStringLiteral("file");
+        case AbendTextView::Report:
+            return QStringLiteral("report");
+        case AbendTextView::None:
+            break;
+    }
+    return QJsonValue();
+}
+
+QJsonArray entries(const QList<AbendEntry>& list) {
+    QJsonArray out;
+    for (const AbendEntry& e : list) {
+        out.append(QJsonObject{{"DateTimeAndServer", e.DateTimeAndServer},
+                               {"AbendMessage", e.AbendMessage},
+                               {"RunningProcess", e.RunningProcess},
+                               {"StartLine", e.StartLine}});
+    }
+    return out;
+}
+
+}  // namespace
+
+QJsonObject view(const AbendView& v) {
+    QJsonArray panels;
+    for (const QString& panel : v.statusPanels) {
+        panels.append(panel);
+    }
+    return QJsonObject{{"title", v.title},
+                       {"countLabel", v.countLabel},
+                       {"count", int(v.entries.size())},
+                       {"entries", entries(v.entries)},
+                       {"statusPanels", panels},
+                       {"textView", textView(v.textView)},
+                       {"modulesLabel", v.modulesLabel},
+                       {"modulesLoaded", reportjson::strings(v.ModulesLoaded.lines())},
+                       {"analysisHeading", v.analysisHeading},
+                       {"analysis", reportjson::strings(v.AbendAnalysis)}};
+}
+
+}  // namespace abendjson
