@@ -1,0 +1,39 @@
+#include "download/ftperror.h"
+
+#include <curl/curl.h>
+
+namespace ftperror {
+
+int number(int curlCode) {
+    switch (curlCode) {
+        case CURLE_REMOTE_FILE_NOT_FOUND:
+        case CURLE_FTP_COULDNT_RETR_FILE:
+            return RemoteFileNotFound;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_CONNECT:
+            return CannotConnect;
+        case CURLE_PARTIAL_FILE:
+        case CURLE_OPERATION_TIMEDOUT:
+        case CURLE_RECV_ERROR:
+        case CURLE_SEND_ERROR:
+        case CURLE_GOT_NOTHING:
+        case CURLE_FTP_ACCEPT_TIMEOUT:
+        case CURLE_FTP_CANT_GET_HOST:
+        case CURLE_FTP_WEIRD_PASV_REPLY:
+        case CURLE_FTP_WEIRD_227_FORMAT:
+            return NetworkFailure;
+        default:
+            return OtherBase + curlCode;
+    }
+}
+
+QString description(int curlCode) {
+    return QString::fromUtf8(curl_easy_strerror(CURLcode(curlCode)));
+}
+
+bool keepsConnection(int curlCode) {
+    return curlCode == CURLE_REMOTE_FILE_NOT_FOUND || curlCode == CURLE_FTP_COULDNT_RETR_FILE ||
+           curlCode == CURLE_WRITE_ERROR;
+}
+
+}  // namespace ftperror

@@ -1,0 +1,114 @@
+#!/usr/bin/python3
+"""A small FTP server for the download tests, on 127.0.0.1 with a free port.
+
+Prints "PORT <n>" on stdout once it listens and ends when its stdin closes, so a test that
+dies never leaves it running. Modes:
+  normal    anonymous read-only access to --root
+  halfway   RETR sends only the first half of a file, then closes the data connection
+  zerosize  listings report every file with size 0
+  silent    accepts connections and never says anything
+"""
+import argparse
+import logging
+import os
+import socket
+import sys
+import threading
+
+
+def exit_when_stdin_closes():
+    def watch():
+        while sys.stdin.buffer.read(1):
+            pass
+        os._exit(0)
+    threading.Thread(target=watch, daemon=True).start()
+
+
+def announce(port):
+    sys.stdout.write("PORT %d\n" % port)
+    sys.stdout.flush()
+
+
+def run_silent():
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(8)
+    announce(listener.getsockname()[1])
+    held = []
+    while True:
+        connection, _ = listener.accept()
+        held.append(connection)  # kept open and never written to
+
+
+class HalfFile:
+    """A file that ends after half of its bytes."""
+
+    def __init__(self, f):
+        self._f = f
+        self._left = os.fstat(f.fileno()).st_size // 2
+        self.name = f.name
+        self.closed = False
+
+    def read(self, n=-1):
+        if self._left <= 0:
+            return b""
+        n = self._left if n is None or n < 0 else min(n, self._left)
+        data = self._f.read(n)
+        self._left -= len(data)
+        return data
+
+    def seek(self, *args):
+        return self._f.seek(*args)
+
+    def close(self):
+        self.closed = True
+        self._f.close()
+
+
+def run_ftp(root, mode):
+    from pyftpdlib.authorizers import DummyAuthorizer
+    from pyftpdlib.filesystems import AbstractedFS
+    from pyftpdlib.handlers import FTPHandler
+    from pyftpdlib.servers import FTPServer
+
+    class Filesystem(AbstractedFS):
+        def open(self, filename, mode_):
+            f = super().open(filename, mode_)
+            return HalfFile(f) if mode == "halfway" and "r" in mode_ else f
+
+        def lstat(self, path):
+            st = super().lstat(path)
+            if mode != "zerosize":
+                return st
+            values = list(st[:10])
+            values[6] = 0
+            return os.stat_result(values)
+
+    logging.basicConfig(level=logging.ERROR)
+    authorizer = DummyAuthorizer()
+    authorizer.add_anonymous(root)
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.abstracted_fs = Filesystem
+    handler.use_sendfile = False
+    handler.banner = "Cartovex test server ready."
+    server = FTPServer(("127.0.0.1", 0), handler)
+    announce(server.socket.getsockname()[1])
+    server.serve_forever(handle_exit=False)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", default=".")
+    parser.add_argument("--mode", default="normal",
+                        choices=["normal", "halfway", "zerosize", "silent"])
+    args = parser.parse_args()
+    exit_when_stdin_closes()
+    if args.mode == "silent":
+        run_silent()
+    else:
+        run_ftp(args.root, args.mode)
+
+
+if __name__ == "__main__":
+    main()
