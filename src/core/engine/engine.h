@@ -3,6 +3,7 @@
 #include "abendlog/abendlog.h"
 #include "analysis/analysisstate.h"
 #include "compare/comparison.h"
+#include "download/downloadcomponents.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
 #include "patchdb/customentriespage.h"
@@ -39,6 +40,8 @@ class Engine : private ParseHooks, private LoadStages {
     UserDialogs& dialogs() { return m_dialogs; }
     Comparison& compare() { return m_compare; }
     SummaryReport& summary() { return m_summary; }
+    // The Options window's state, the download session and the download wizard.
+    DownloadComponents& download() { return m_download; }
 
     // The main window's creation: the data directory, the recent file list and the database
     // files written with the default content where missing. Returns false when there is no
@@ -91,4 +94,9 @@ class Engine : private ParseHooks, private LoadStages {
     Comparison m_compare;
     SummaryReport m_summary;
     bool m_commandLineFlag = false;
+    DownloadComponents m_download{m_databases, m_dialogs, m_progress, m_recent, [this] {
+                                      if (synchroniseCustomEntries) {
+                                          synchroniseCustomEntries();
+                                      }
+                                  }};
 };
