@@ -156,7 +156,9 @@ int run(Engine& engine, CliDialogs& dialogs, const CustomRequest& request) {
         page.activate();
         page.CheckSyncStatus();
     }
-    if (request.json) {
+    if (request.json && request.sub == QLatin1String("sync")) {
+        printJson({{"messages", reportjson::messages(dialogs.messages())}});
+    } else if (request.json) {
         printJson(listObject(page, dialogs));
     } else if (request.sub == QLatin1String("list")) {
         printList(page);
