@@ -20,5 +20,9 @@ int compare(CliOptions options);
 int fleet(CliOptions options);
 // Takes its own options (--keep-recent, --report, --entry) out of the words.
 int abend(CliOptions options);
+// Takes its own options (--host, --port, --remote-file, --active, --sync) out of the words.
+int download(CliOptions options);
+// Takes its own options (those of "options set") out of the words.
+int options(CliOptions options);
 
 }  // namespace commands

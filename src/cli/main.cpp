@@ -27,7 +27,13 @@ const char* const Usage =
     "  db manual-update FILE [--yes]      replace the controlled database with FILE\n"
     "  custom list | show ROW | sync | status  the custom database entries [--json]\n"
     "  custom add NAME VERSION [--os V]... [--other-os V] [--file F] [--no-restart-prompt]\n"
-    "  custom delete KEY... [--yes]       delete custom entries by key\n";
+    "  custom delete KEY... [--yes]       delete custom entries by key\n"
+    "  download [--host H] [--port P] [--remote-file F] [--active] [--sync] [--json]\n"
+    "  options [--json]                   show the download settings (Options window)\n"
+    "  options set [--remote-host H] [--remote-port P] [--user U] [--password W]\n"
+    "  options set [--remote-file F] [--check-remote-file on|off] [--root-dir D]\n"
+    "  options set [--frequency weekly|monthly|never] [--db-type controlled|uncontrolled]\n"
+    "  options defaults                   store the default download settings\n";
 
 // Prints the usage of the program, or the usage lines of one command, to stdout.
 int help(const QString& command) {
@@ -96,6 +102,12 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("custom")) {
         return commands::custom(options);
+    }
+    if (command == QLatin1String("download")) {
+        return commands::download(options);
+    }
+    if (command == QLatin1String("options")) {
+        return commands::options(options);
     }
     if (command == QLatin1String("db")) {
         if (!options.rejectUnknown()) {

@@ -49,6 +49,7 @@ QString DownloadSession::refusalMessage() const {
 void DownloadSession::ConnectSpdBtnClick() {
     m_transferReady = true;
     m_downloadComplete = false;
+    m_replaced = false;
     if (m_ftp.State() == TFTP::Connected) {
         m_ftp.Disconnect();
     }
@@ -133,6 +134,7 @@ void DownloadSession::postDownloadSteps() {
     try {
         settingswriteback::afterDownload(m_databases, m_options.fields, m_remoteDate,
                                          m_recentFiles.entries());
+        m_replaced = true;
     } catch (const OperationError& e) {
         m_dialogs.error(e.message());
     }

@@ -44,6 +44,9 @@ class DownloadSession {
     const QString& RemoteDate() const { return m_remoteDate; }
     bool DownloadComplete() const { return m_downloadComplete; }
     int WizardStep() const { return m_wizardStep; }
+    // True once the last session's complete transfer replaced the local database and the
+    // settings were written back; cleared when a new connection is requested.
+    bool databaseReplaced() const { return m_replaced; }
     void setWizardStep(int step) { m_wizardStep = step; }
     QString temporaryFile() const;
 
@@ -83,6 +86,7 @@ class DownloadSession {
     qint64 m_remoteSize = 0;
     QString m_remoteDate;
     bool m_downloadComplete = false;
+    bool m_replaced = false;
     int m_wizardStep = 0;
     QString m_receiving;  // the temporary file of the transfer under way
 };

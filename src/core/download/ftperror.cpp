@@ -28,7 +28,10 @@ int number(int curlCode) {
 }
 
 QString description(int curlCode) {
-    return QString::fromUtf8(curl_easy_strerror(CURLcode(curlCode)));
+    // A failed listing and a failed retrieval both mean the file is not there.
+    const CURLcode code =
+        number(curlCode) == RemoteFileNotFound ? CURLE_REMOTE_FILE_NOT_FOUND : CURLcode(curlCode);
+    return QString::fromUtf8(curl_easy_strerror(code));
 }
 
 bool keepsConnection(int curlCode) {
