@@ -8,6 +8,13 @@ const std::array<QString, 3> AbendView::ColumnCaptions = {
     QStringLiteral("Abend Date/Time  [Server Name]"), QStringLiteral("Abend Message"),
     QStringLiteral("Running Process")};
 
+const std::array<AbendView::FileFilter, 4> AbendView::OpenFilters = {{
+    {QStringLiteral("Abend.log"), QStringLiteral("Abend.log")},
+    {QStringLiteral("All log files (*.log)"), QStringLiteral("*.log")},
+    {QStringLiteral("Text files (*.txt)"), QStringLiteral("*.txt")},
+    {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")},
+}};
+
 void AbendView::clear() {
     title = BaseTitle;
     countLabel = CountPrefix;

@@ -21,6 +21,13 @@ struct AbendView {
     static const QString AnalysisCaption;  // "Analysis"
     static const std::array<QString, 3> ColumnCaptions;
     static constexpr std::array<int, 3> ColumnWidths{280, 180, 300};
+    // The open dialog's filters, in order, as caption and pattern; the second is preselected.
+    struct FileFilter {
+        QString caption;
+        QString pattern;
+    };
+    static const std::array<FileFilter, 4> OpenFilters;
+    static constexpr int OpenFilterSelected = 1;
 
     QString title = BaseTitle;            // the window's caption
     QString countLabel = CountPrefix;     // lblTNumAbendsFound
