@@ -60,6 +60,7 @@ class CustomEntriesPage {
     void setOtherChecked(bool checked) { osBoxes[BoxOther] = checked; }
     void leaveFileSetBox();
     void SyncDatabases() { m_sync.SyncDatabases(); }
+    void SyncDatabases(Progress& progress) { m_sync.SyncDatabases(progress); }
     void CheckSyncStatus() { m_sync.CheckSyncStatus(lstCustomDBEntries()); }
 
     // The OS version of a box: its caption, or the text of edtOtherVer for "Other".

@@ -59,9 +59,13 @@ QStringList DatabaseSync::loadCustomizableDatabase(PatchDatabaseManager& manager
 }
 
 void DatabaseSync::SyncDatabases() {
+    SyncDatabases(m_manager.progress());
+}
+
+void DatabaseSync::SyncDatabases(Progress& shown) {
     QStringList missing;
     {
-        ProgressScope progress(m_manager.progress());
+        ProgressScope progress(shown);
         const QStringList custom = loadCustomizableDatabase(m_manager);
         QStringList entries = customlines::sectionLines(custom, CustomEntries);
         progress.stageDone();

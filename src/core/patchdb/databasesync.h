@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class PatchDatabaseManager;
+class Progress;
 
 // Sync Databases and Check Sync Status of the custom entries page. The synchronisation copies
 // the custom entries and file sets of CARTOVEX.INI into Core DXPs and File Sets of
@@ -19,6 +20,9 @@ class DatabaseSync {
     explicit DatabaseSync(PatchDatabaseManager& manager) : m_manager(manager) {}
 
     void SyncDatabases();
+    // The same, with its stages shown on the given progress (the window's "Syncing
+    // Databases..." progress window) instead of the manager's.
+    void SyncDatabases(Progress& progress);
     // Compares the last and then the first row of the list with both files; rows in between
     // are not looked at.
     void CheckSyncStatus(const QStringList& rows);
