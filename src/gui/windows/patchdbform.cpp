@@ -1,7 +1,6 @@
 #include "gui/windows/patchdbform.h"
 
 #include "engine/engine.h"
-#include "gui/widgets/toolbaricons.h"
 #include "gui/windows/patchdb/coredxpspage.h"
 #include "gui/windows/patchdb/customizedbpage.h"
 #include "gui/windows/patchdb/importpatchespage.h"
@@ -18,6 +17,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -96,14 +96,14 @@ QFrame* PatchDBForm::createButtonPanel() {
     m_addPatchSet = new QToolButton;
     m_addPatchSet->setText(managertexts::AddPatchSetButton);
     m_addPatchSet->setToolTip(managertexts::AddPatchSetHint);
-    m_addPatchSet->setIcon(toolbaricons::icon(toolbaricons::Picture::Open));
+    m_addPatchSet->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     m_addPatchSet->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_addPatchSet->setAutoRaise(true);
     connect(m_addPatchSet, &QToolButton::clicked, this, &PatchDBForm::addPatchSet);
     m_close = new QToolButton;
     m_close->setToolTip(managertexts::CloseHint);
     m_close->setAccessibleName(managertexts::CloseHint);
-    m_close->setIcon(toolbaricons::icon(toolbaricons::Picture::Exit));
+    m_close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     m_close->setAutoRaise(true);
     connect(m_close, &QToolButton::clicked, this, &QDialog::close);
     auto* layout = new QHBoxLayout(m_panel);
