@@ -186,9 +186,11 @@ int FtpConnection::perform(const QByteArray& url, const FtpJobContext& job, Tran
     curl_easy_setopt(c, CURLOPT_FTPPORT, job.passive ? nullptr : "-");
     curl_easy_setopt(c, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
     curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, m_binary ? 0L : 1L);
-    curl_easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, &FtpCallbacks::openSocket);
+    // Only the log-in needs the connection made at Connect; later sockets are libcurl's own.
+    const bool handOver = m_handOver.pending >= 0;
+    curl_easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, handOver ? &FtpCallbacks::openSocket : nullptr);
     curl_easy_setopt(c, CURLOPT_OPENSOCKETDATA, &m_handOver);
-    curl_easy_setopt(c, CURLOPT_SOCKOPTFUNCTION, &FtpCallbacks::socketOptions);
+    curl_easy_setopt(c, CURLOPT_SOCKOPTFUNCTION, handOver ? &FtpCallbacks::socketOptions : nullptr);
     curl_easy_setopt(c, CURLOPT_SOCKOPTDATA, &m_handOver);
     curl_easy_setopt(c, CURLOPT_NOBODY, transfer ? 0L : 1L);
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &FtpCallbacks::collect);

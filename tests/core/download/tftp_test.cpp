@@ -70,6 +70,7 @@ TEST(Tftp, SessionReportsEveryEventInOrderAndTransfersInBothModes) {
         const QString target = local.filePath(passive ? "p.ini" : "a.ini");
         ftp.SetBinaryMode(TFTP::BinaryTransfer);
         ftp.GetFile(QStringLiteral("/outgoing/db.ini"), target);
+        ASSERT_TRUE(ftp.waitForIdle(Bound));  // a disconnect would end the transfer
         ftp.Disconnect();
         ASSERT_TRUE(ftp.waitForIdle(Bound));
         EXPECT_EQ(r.lastBytes, data.size());
