@@ -109,8 +109,7 @@ bool DatabaseSync::copyInto(const QStringList& target, const QString& section,
         case customlines::SectionScan::NotClosed:
             return true;
         case customlines::SectionScan::Missing:
-            // Nothing to copy loses nothing, so only a real loss is reported.
-            return entries.isEmpty();
+            return false;
     }
     return true;
 }

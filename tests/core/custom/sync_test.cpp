@@ -85,11 +85,16 @@ TEST_F(CustomTest, SyncWarnsOfAMissingSectionAndCreatesNone) {
     EXPECT_EQ(takeMessages(), QStringList({Complete}));
     EXPECT_EQ(read(controlledPath()), closedByHeader);
 
-    // With nothing to copy, a missing section loses nothing.
+    // Both sections missing: a warning for each instead of the completion, also with nothing
+    // to copy, and the file stays as it was.
     writeUncontrolled("[Preferences]\r\nDBType=Controlled\r\n\r\n");
     writeControlled("[Preferences]\r\nDBFormat=1.0\r\n\r\n");
     page().SyncDatabases();
-    EXPECT_EQ(takeMessages(), QStringList({Complete}));
+    ASSERT_EQ(m_dialogs.messages().size(), 2);
+    EXPECT_EQ(m_dialogs.messages()[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(m_dialogs.messages()[0].text.startsWith("No [Core DXPs] section found"));
+    EXPECT_EQ(m_dialogs.messages()[1].kind, MessageKind::Warning);
+    EXPECT_TRUE(m_dialogs.messages()[1].text.startsWith("No [File Sets] section found"));
     EXPECT_EQ(read(controlledPath()), "[Preferences]\r\nDBFormat=1.0\r\n\r\n");
 }
 
