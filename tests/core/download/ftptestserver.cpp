@@ -43,6 +43,7 @@ void FtpTestServer::addFile(const QString& relativePath, const QByteArray& conte
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(content);
+        file.flush();  // a later flush would move the time again
         file.setFileTime(QDateTime::fromString(utcTime, Qt::ISODate),
                          QFileDevice::FileModificationTime);
     }

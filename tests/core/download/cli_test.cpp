@@ -1,0 +1,89 @@
+#include "ftptestserver.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+
+using testsupport::runCli;
+
+QJsonObject json(const testsupport::CliRun& run) {
+    return QJsonDocument::fromJson(run.out).object();
+}
+
+TEST(DownloadCli, DownloadsWithTheGivenSettingsAndFailsWithoutAServer) {
+    FtpTestServer server;
+    ASSERT_TRUE(server.started());
+    server.addFile(QStringLiteral("outgoing/cartvxdb.ini"), "[Core DXPs]\r\n");
+    QTemporaryDir home;
+    auto run = runCli(home.path(), {"download", "--host", "127.0.0.1", "--port", server.port(),
+                                    "--active", "--sync", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("13 of 13 bytes received\n"));
+    EXPECT_TRUE(run.err.contains("confirmation: Sync Custom Database"));
+    EXPECT_EQ(json(run).value("RemoteDate").toString(), "Mar 14 2021");
+    EXPECT_TRUE(json(run).value("replaced").toBool());
+    QFile db(home.filePath("quarixdb.ini"));
+    ASSERT_TRUE(db.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(db.readAll().startsWith("[Core DXPs]\r\n\r\n[Preferences]\r\nDBType=Controlled"));
+
+    // The stored port now points at a closed one.
+    run = runCli(home.path(), {"download", "--port", closedPort()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("error: A FTP Error has occured: \n1003: "));
+    EXPECT_TRUE(run.err.contains("error: A FTP connection could not be established."));
+    EXPECT_FALSE(run.err.contains("Sync Custom Database"));
+}
+
+TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
+    QTemporaryDir home;
+    auto run = runCli(home.path(), {"options",
+                                    "set",
+                                    "--remote-host",
+                                    "h.example",
+                                    "--remote-port",
+                                    "2121",
+                                    "--user",
+                                    "bob",
+                                    "--password",
+                                    "",
+                                    "--remote-file",
+                                    "/x.ini",
+                                    "--check-remote-file",
+                                    "off",
+                                    "--frequency",
+                                    "never",
+                                    "--db-type",
+                                    "uncontrolled",
+                                    "--root-dir",
+                                    "/reports",
+                                    "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runCli(home.path(), {"options", "--json"});
+    const QJsonObject expected{{"RemoteHost", "h.example"},
+                               {"RemotePort", "2121"},
+                               {"UserName", "bob"},
+                               {"Password", ""},
+                               {"RemoteFile", "/x.ini"},
+                               {"CheckRemoteFile", false},
+                               {"LocalFile", home.filePath("quarixdb.ini")},
+                               {"Frequency", 2},
+                               {"DBType", "Uncontrolled"},
+                               {"RootDir", "/reports"},
+                               {"enabled", false}};
+    EXPECT_EQ(json(run), expected);
+
+    run = runCli(home.path(), {"options", "defaults", "--json"});
+    EXPECT_EQ(json(run).value("RemoteHost").toString(), "ftp.quarix.example");
+    EXPECT_EQ(json(run).value("Frequency").toInt(), 0);
+    EXPECT_EQ(json(run).value("DBType").toString(), "Uncontrolled");
+
+    EXPECT_EQ(runCli(home.path(), {"options", "set", "--frequency", "daily"}).exitCode, 2);
+    EXPECT_EQ(runCli(home.path(), {"options", "--user", "x"}).exitCode, 2);
+}
+
+}  // namespace
