@@ -55,10 +55,7 @@ TFTP::TFTP(QObject* parent)
     : QObject(parent),
       m_events(std::make_unique<Events>(*this)),
       m_connection(std::make_unique<FtpConnection>(*m_events)),
-      m_worker(std::make_unique<FtpWorker>()) {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+      m_worker(std::make_unique<FtpWorker>()) {}
 
 TFTP::~TFTP() {
     Abort();
@@ -71,6 +68,10 @@ void TFTP::deliverState(int state) {
 }
 
 void TFTP::request(Job job, bool busy) {
+    // libcurl's global set-up is not thread-safe: done once, on this thread, before any worker
+    // uses libcurl, and only by programs that transfer something.
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     ++m_pending;
     auto context = std::make_shared<FtpJobContext>();
     context->passive = m_passive;
