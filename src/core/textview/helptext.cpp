@@ -11,7 +11,7 @@ SET parameters, start-up file advice, memory, volumes to purge and interrupt
 conflicts.
 
 1. On the server, run CFGDUMP.DXP (or CFGUTIL.DXP). It writes the plain-text
-   report, usually SYS:SYSTEM\CONFIG.TXT. Copy that file to this workstation.
+   report, usually named config.txt. Copy that file to this workstation.
 2. Open it with File > Open or the first toolbar button, pick it from the
    recent files at the bottom of the File menu, drop it on the window, or
    name it when starting the program:  cartovex config.txt

@@ -40,9 +40,9 @@ ConfigTextPage::ConfigTextPage(UserDialogs& dialogs, QWidget* parent)
 }
 
 void ConfigTextPage::setReport(const QStringList& lines) {
-    m_mainViewer->setLines(lines);
-    m_alternateViewer->clear();
     m_alternateText = lines.join(QLatin1Char('\n'));
+    m_mainViewer->setReportText(m_alternateText);
+    m_alternateViewer->clear();
     m_alternateLoaded = false;
     if (m_state.alternateShown()) {
         m_state.showMainViewer();

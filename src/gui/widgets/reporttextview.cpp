@@ -8,15 +8,28 @@
 
 namespace {
 
-// The document's blocks are the report's lines.
+// The document's blocks are the report's lines. A search walks them one after the other, so
+// the next or previous block is taken from the last one instead of being looked up.
 class BlockLines : public LineSource {
   public:
     explicit BlockLines(const QTextDocument* document) : m_document(document) {}
     int lineCount() const override { return m_document->blockCount(); }
-    QString line(int index) const override { return m_document->findBlockByNumber(index).text(); }
+    QString line(int index) const override {
+        if (m_block.isValid() && index == m_index + 1) {
+            m_block = m_block.next();
+        } else if (m_block.isValid() && index == m_index - 1) {
+            m_block = m_block.previous();
+        } else if (!m_block.isValid() || index != m_index) {
+            m_block = m_document->findBlockByNumber(index);
+        }
+        m_index = index;
+        return m_block.text();
+    }
 
   private:
     const QTextDocument* m_document;
+    mutable QTextBlock m_block;
+    mutable int m_index = -1;
 };
 
 }  // namespace
@@ -36,8 +49,8 @@ ReportTextView::ReportTextView(QWidget* parent) : QPlainTextEdit(parent) {
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &ReportTextView::reportCaret);
 }
 
-void ReportTextView::setLines(const QStringList& lines) {
-    setPlainText(lines.join(QLatin1Char('\n')));
+void ReportTextView::setReportText(const QString& text) {
+    setPlainText(text);
     gotoTop();
 }
 

@@ -13,8 +13,8 @@ class ReportTextView : public QPlainTextEdit {
   public:
     explicit ReportTextView(QWidget* parent = nullptr);
 
-    // Loads the lines in one go and puts the caret on line 1, column 1.
-    void setLines(const QStringList& lines);
+    // Loads the text (lines joined by "\n") in one go and puts the caret on line 1, column 1.
+    void setReportText(const QString& text);
     // Selects a match and brings it into view: forward the caret ends after the match,
     // backward before it. Nothing changes when nothing is found.
     bool search(const SearchRequest& request);
