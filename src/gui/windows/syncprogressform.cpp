@@ -18,7 +18,6 @@ SyncProgressForm::SyncProgressForm(QWidget* parent) : QDialog(parent), m_bar(new
     m_bar->setAccessibleName(customtexts::SyncProgressCaption);
     m_bar->setTextVisible(false);
     m_bar->setRange(0, 1);
-    m_bar->setValue(0);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->addWidget(m_bar);
@@ -27,9 +26,10 @@ SyncProgressForm::SyncProgressForm(QWidget* parent) : QDialog(parent), m_bar(new
 
 void SyncProgressForm::start(int maximum) {
     m_bar->setRange(0, qMax(maximum, 1));
-    m_bar->setValue(0);
+    m_bar->reset();
     show();
     raise();
+    m_bar->setValue(0);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_sincePump.start();
 }
