@@ -45,7 +45,7 @@ const QString AbendLog::ReportRefusal = QStringLiteral(
 
 AbendLog::AbendLog(ServerModel& model, PatchDatabaseManager& manager, UserDialogs& dialogs,
                    Progress& progress)
-    : m_model(model), m_manager(manager), m_dialogs(dialogs), m_progress(progress) {}
+    : m_model(model), m_manager(manager), m_dialogs(dialogs), m_progress(&progress) {}
 
 void AbendLog::ClearAbendView() {
     m_view.clear();
@@ -76,7 +76,7 @@ bool AbendLog::readLogFile(const QString& path, QString& error, qint64& size) {
         return false;
     }
     m_view.statusPanels[0] = QStringLiteral("Loading...");
-    m_progress.pumpEvents();
+    m_progress->pumpEvents();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
@@ -131,7 +131,7 @@ void AbendLog::AnalyzeReportAbendLog() {
 }
 
 void AbendLog::ScanAbendEntries() {
-    AbendScanner scanner(m_progress, [this](int count) {
+    AbendScanner scanner(*m_progress, [this](int count) {
         m_view.countLabel = AbendView::CountPrefix + QString::number(count);
         if (countChanged) {
             countChanged();
@@ -157,7 +157,7 @@ void AbendLog::analyzeEntry(int index) {
     m_view.selectionStart = m_view.fileText.indexOf(key, 0, Qt::CaseInsensitive);
     m_view.AbendAnalysis.clear();
     m_view.ModulesLoaded =
-        abendmodules::CollectLoadedModules(m_view.AbendText, entry.StartLine, key, m_progress);
+        abendmodules::CollectLoadedModules(m_view.AbendText, entry.StartLine, key, *m_progress);
     m_view.modulesLabel = AbendView::ModulesPrefix + QString::number(m_view.ModulesLoaded.size());
     m_view.analysisHeading = QStringLiteral("Analysis (ABEND on ") + entry.DateTimeAndServer + u')';
     AnalyzeAbend();
@@ -172,7 +172,7 @@ void AbendLog::AnalyzeAbend() {
     DatabaseSelection& databases = m_manager.databases();
     const AbendCoreCheck::Inputs inputs{core.keys(), core.CoreVersions(), m_manager.FileSetKeys(),
                                         databases.CurrentDatabase(), databases.controlled()};
-    m_view.AbendAnalysis = AbendCoreCheck(inputs, m_progress)
+    m_view.AbendAnalysis = AbendCoreCheck(inputs, *m_progress)
                                .CheckAbendCoreModules(m_view.AbendOtherModules, serverVersion);
     if (m_view.AbendAnalysis.isEmpty()) {
         m_view.AbendAnalysis.append(ServerModel::Bullet +

@@ -24,6 +24,8 @@ class AbendLog {
     const AbendView& view() const { return m_view; }
     // Told each time the scan finds an entry, so the window can show the count at once.
     std::function<void()> countChanged;
+    // The abend window's own progress bar moves during its scans, not the main window's.
+    void setProgress(Progress& progress) { m_progress = &progress; }
 
     void ClearAbendView();
     // "Open Log" with a chosen file. Returns the error shown when the file cannot be read (the
@@ -46,6 +48,6 @@ class AbendLog {
     ServerModel& m_model;
     PatchDatabaseManager& m_manager;
     UserDialogs& m_dialogs;
-    Progress& m_progress;
+    Progress* m_progress;
     AbendView m_view;
 };
