@@ -7,9 +7,11 @@
 #include "gui/windows/syncprogressform.h"
 #include "patchdb/inifile.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -69,6 +71,16 @@ TEST_F(ManagerWindowTest, ActivationReadsTheEntriesAndARowShowsItsFields) {
     EXPECT_TRUE(page->osBox(CustomEntriesPage::Box411)->isChecked());
     EXPECT_FALSE(page->osBox(CustomEntriesPage::Box312)->isChecked());
     EXPECT_EQ(page->fileSetBox()->currentText(), QStringLiteral("ASPATCH.EXE"));
+
+    // Coming back to the window with the focus in the name field keeps the fields; entering
+    // the field empties all but the name.
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(page->moduleNameEdit(), &back);
+    EXPECT_EQ(page->moduleVersionEdit()->text(), QStringLiteral("6.10"));
+    page->moduleNameEdit()->setFocus();
+    EXPECT_TRUE(page->moduleVersionEdit()->text().isEmpty());
+    EXPECT_FALSE(page->osBox(CustomEntriesPage::Box411)->isChecked());
+    EXPECT_EQ(page->moduleNameEdit()->text(), QStringLiteral("ARCSERVE.DXP"));
 
     // "Other" enables its version field; Clear Entries empties the fields, not the list.
     page->osBox(CustomEntriesPage::BoxOther)->click();

@@ -1,5 +1,6 @@
 #include "gui/windows/patchdb/coredxpspage.h"
 
+#include "gui/windows/patchdb/fieldfocus.h"
 #include "gui/windows/patchdb/guardedcommand.h"
 #include "patchdb/coremodulepage.h"
 #include "patchdb/managerwindowstate.h"
@@ -126,7 +127,7 @@ bool CoreDxpsPage::eventFilter(QObject* watched, QEvent* event) {
     if (m_refreshing) {
         return QWidget::eventFilter(watched, event);
     }
-    if (watched == m_name && event->type() == QEvent::FocusIn) {
+    if (watched == m_name && event->type() == QEvent::FocusIn && entersOrLeavesField(event)) {
         collect();
         m_core.enterNameField();
         refresh();

@@ -1,5 +1,6 @@
 #include "gui/windows/patchdb/customizedbpage.h"
 
+#include "gui/windows/patchdb/fieldfocus.h"
 #include "gui/windows/patchdb/guardedcommand.h"
 #include "patchdb/customentriestexts.h"
 
@@ -217,12 +218,16 @@ void CustomizeDbPage::selectionModeChosen(int mode) {
 }
 
 bool CustomizeDbPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_name && event->type() == QEvent::FocusIn && !m_refreshing) {
+    if (m_refreshing || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) ||
+        !entersOrLeavesField(event)) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == m_name && event->type() == QEvent::FocusIn) {
         collect();
         m_page.enterNameField();
         refresh();
     } else if ((watched == m_fileSet || watched == m_fileSet->lineEdit()) &&
-               event->type() == QEvent::FocusOut && !m_fileSet->hasFocus() && !m_refreshing) {
+               event->type() == QEvent::FocusOut && !m_fileSet->hasFocus()) {
         collect();
         m_page.leaveFileSetBox();
         refresh();
