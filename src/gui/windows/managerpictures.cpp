@@ -1,0 +1,76 @@
+#include "gui/windows/managerpictures.h"
+
+#include "gui/windows/patchdb/patchdatabasepage.h"
+#include "gui/windows/patchdbform.h"
+#include "gui/windows/registerocxform.h"
+#include "gui/windows/syncprogressform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+namespace {
+
+class Pictures {
+  public:
+    Pictures(const QString& folder, int first) : m_folder(folder), m_number(first) {}
+
+    void save(QWidget& window, QString name) {
+        QApplication::processEvents();
+        name = name.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
+                                      QStringLiteral("-"));
+        const QString file = QDir(m_folder).filePath(
+            QStringLiteral("%1-%2.png").arg(m_number++, 2, 10, QLatin1Char('0')).arg(name));
+        if (window.grab().save(file)) {
+            ++m_written;
+        }
+    }
+    int written() const { return m_written; }
+
+  private:
+    QString m_folder;
+    int m_number;
+    int m_written = 0;
+};
+
+void saveManager(PatchDBForm& form, Pictures& pictures) {
+    form.state().revealHiddenPages();
+    form.show();
+    form.databasePage()->readButton()->click();
+    QTabWidget* tabs = form.tabs();
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        pictures.save(form, QStringLiteral("manager ") + tabs->tabText(page));
+    }
+    tabs->setCurrentIndex(0);
+    form.hide();
+    SyncProgressForm* progress = form.syncProgressWindow();
+    progress->start(6);
+    progress->step();
+    progress->step();
+    pictures.save(*progress, QStringLiteral("syncing databases"));
+    progress->finish();
+}
+
+}  // namespace
+
+namespace managerpictures {
+
+int saveAll(QWidget& mainWindow, const QString& folder, int first) {
+    QDir().mkpath(folder);
+    Pictures pictures(folder, first);
+    for (PatchDBForm* form : mainWindow.findChildren<PatchDBForm*>()) {
+        saveManager(*form, pictures);
+    }
+    for (RegisterOcxForm* form : mainWindow.findChildren<RegisterOcxForm*>()) {
+        form->show();
+        pictures.save(*form, QStringLiteral("register ocx"));
+        form->hide();
+    }
+    return pictures.written();
+}
+
+}  // namespace managerpictures
