@@ -28,7 +28,7 @@ void TransferControlRegistration::DoItBtnClick() {
         m_dialogs.inform(QStringLiteral("File \"%1\" not found").arg(file));
         return;
     }
-    switch (run(file, RegOptRG)) {
+    switch (run(m_loader, file, RegOptRG)) {
         case Outcome::NotALibrary:
             m_dialogs.error(QStringLiteral("Failed to load OCX control: %1").arg(file));
             break;
@@ -45,16 +45,22 @@ void TransferControlRegistration::DoItBtnClick() {
 }
 
 bool TransferControlRegistration::registerIfPresent(const QString& fileName) {
-    const QString system = m_systemDirectory();
-    if (system.isEmpty() || !QFileInfo(system + fileName).isFile()) {
-        return false;
-    }
-    return run(system + fileName, Register) == Outcome::Done;
+    return registerIfPresent(m_loader, m_systemDirectory(), fileName);
 }
 
-TransferControlRegistration::Outcome TransferControlRegistration::run(const QString& file,
-                                                                      Option option) const {
-    std::unique_ptr<ControlLibrary> library = m_loader.load(file);
+bool TransferControlRegistration::registerIfPresent(ControlLibraryLoader& loader,
+                                                    const QString& systemDirectory,
+                                                    const QString& fileName) {
+    if (systemDirectory.isEmpty() || !QFileInfo(systemDirectory + fileName).isFile()) {
+        return false;
+    }
+    return run(loader, systemDirectory + fileName, Register) == Outcome::Done;
+}
+
+TransferControlRegistration::Outcome TransferControlRegistration::run(ControlLibraryLoader& loader,
+                                                                      const QString& file,
+                                                                      Option option) {
+    std::unique_ptr<ControlLibrary> library = loader.load(file);
     if (!library) {
         return Outcome::NotALibrary;
     }

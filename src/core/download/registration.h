@@ -41,11 +41,13 @@ class TransferControlRegistration {
     // and is a library with both entry points; says nothing either way. True when the entry
     // point ran and returned 0.
     bool registerIfPresent(const QString& fileName);
+    static bool registerIfPresent(ControlLibraryLoader& loader, const QString& systemDirectory,
+                                  const QString& fileName);
 
   private:
     enum class Outcome { Done, NotALibrary, NoEntryPoints, Failed };
     // Loads the library at path, runs the option's entry point and unloads it again.
-    Outcome run(const QString& path, Option option) const;
+    static Outcome run(ControlLibraryLoader& loader, const QString& path, Option option);
 
     UserDialogs& m_dialogs;
     ControlLibraryLoader& m_loader;

@@ -1,10 +1,8 @@
 #include "startup/firstrun.h"
 
+#include "download/registration.h"
 #include "settings/datadirectory.h"
 #include "settings/preferences.h"
-
-#include <QFileInfo>
-#include <QLibrary>
 
 const QStringList FirstRun::ControlLibraries = {QStringLiteral("NMOCOD.DLL"),
                                                 QStringLiteral("FTPCT.OCX")};
@@ -37,13 +35,7 @@ void FirstRun::confirm(const QString& settingsPath) {
 }
 
 void FirstRun::registerIfPresent(const QString& fileName) {
-    const QString system = DataDirectory::systemDirectory();
-    if (system.isEmpty() || !QFileInfo(system + fileName).isFile()) {
-        return;
-    }
-    QLibrary library(system + fileName);
-    using Entry = long (*)();
-    if (auto entry = reinterpret_cast<Entry>(library.resolve("DllRegisterServer"))) {
-        entry();
-    }
+    SharedLibraryLoader loader;
+    TransferControlRegistration::registerIfPresent(loader, DataDirectory::systemDirectory(),
+                                                   fileName);
 }

@@ -2,6 +2,7 @@
 // with their messages, a successful registration, and the silent first-run registration.
 #include "gui/windows/registerocxform.h"
 #include "settings/datadirectory.h"
+#include "startup/firstrun.h"
 #include "ui/recordingdialogs.h"
 
 #include <gtest/gtest.h>
@@ -111,4 +112,8 @@ TEST_F(RegisterOcxTest, FirstRunRegistersSilentlyWhatIsThere) {
     EXPECT_TRUE(form.registration().registerIfPresent("FTPCT.OCX"));
     EXPECT_TRUE(m_dialogs.messages().isEmpty());
     EXPECT_EQ(calls(), QStringList{"DllRegisterServer"});
+    // The first-run window's steps go the same way.
+    FirstRun::registerIfPresent("NMOCOD.DLL");
+    FirstRun::registerIfPresent("FTPCT.OCX");
+    EXPECT_EQ(calls(), QStringList({"DllRegisterServer", "DllRegisterServer"}));
 }
