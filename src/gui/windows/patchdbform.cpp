@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -179,8 +180,11 @@ void PatchDBForm::reject() {
 
 void PatchDBForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    m_state.activate();
-    refresh();
+    // Each opening, not a window restored from the task bar.
+    if (!event->spontaneous()) {
+        m_state.activate();
+        refresh();
+    }
 }
 
 bool PatchDBForm::eventFilter(QObject* watched, QEvent* event) {
