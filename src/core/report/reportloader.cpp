@@ -49,7 +49,8 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     QByteArray bytes;
     const bool readable = codepage::readFile(m_model.ConfigFileName, bytes);
     const qint64 size = readable ? bytes.size() : QFileInfo(m_model.ConfigFileName).size();
-    const QStringList lines = codepage::splitLines(codepage::decode(bytes));
+    const QStringList lines = codepage::decodeLines(bytes);
+    bytes = QByteArray();  // the lines hold the text now; a big report need not stay twice
     if (!lines.isEmpty() && lines.first().contains(QLatin1String("WPC"))) {
         m_dialogs.error(WpcMessage);  // nothing reset: the previous report stays on screen
         result.error = WpcMessage;

@@ -3,12 +3,78 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
+#include <optional>
 
 namespace codepage {
 
+namespace {
+
+// The code page maps every byte to one UTF-16 unit; the table is taken from the decoder itself.
+// It is empty when the decoder does not (then the decoder is used for every text).
+const std::array<char16_t, 256>* byteTable() {
+    static const std::optional<std::array<char16_t, 256>> table =
+        []() -> std::optional<std::array<char16_t, 256>> {
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b) {
+            all[b] = char(b);
+        }
+        QStringDecoder decoder("windows-1252");
+        const QString text = decoder.decode(all);
+        if (text.size() != 256 || decoder.hasError()) {
+            return std::nullopt;
+        }
+        std::array<char16_t, 256> out{};
+        for (int b = 0; b < 256; ++b) {
+            out[std::size_t(b)] = text.at(b).unicode();
+        }
+        return out;
+    }();
+    return table ? &*table : nullptr;
+}
+
+QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qsizetype size) {
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        out[i] = table[uchar(from[i])];
+    }
+    return text;
+}
+
+}  // namespace
+
 QString decode(const QByteArray& bytes) {
+    if (const auto* table = byteTable()) {
+        return decodeRange(*table, bytes.constData(), bytes.size());
+    }
     QStringDecoder decoder("windows-1252");
     return decoder.decode(bytes);
+}
+
+QStringList decodeLines(const QByteArray& bytes) {
+    const auto* table = byteTable();
+    if (table == nullptr) {
+        return splitLines(decode(bytes));
+    }
+    QStringList lines;
+    const char* data = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = data[i];
+        if (c == '\n' || c == '\r') {
+            lines.append(decodeRange(*table, data + start, i - start));
+            if (c == '\r' && i + 1 < n && data[i + 1] == '\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < n) {
+        lines.append(decodeRange(*table, data + start, n - start));
+    }
+    return lines;
 }
 
 QByteArray encode(const QString& text) {
@@ -50,7 +116,7 @@ bool readLines(const QString& path, QStringList& lines) {
     if (!readFile(path, bytes)) {
         return false;
     }
-    lines = splitLines(decode(bytes));
+    lines = decodeLines(bytes);
     return true;
 }
 

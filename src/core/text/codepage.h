@@ -14,6 +14,8 @@ QByteArray encode(const QString& text);
 // Splits text into lines at CR LF, LF or a lone CR. A final line break does not start another
 // line, so "a\r\nb\r\n" gives two lines.
 QStringList splitLines(const QString& text);
+// decode() and splitLines() in one pass over the bytes.
+QStringList decodeLines(const QByteArray& bytes);
 
 // Reads a whole file. Returns false when it cannot be opened or read.
 bool readFile(const QString& path, QByteArray& bytes);

@@ -1,8 +1,18 @@
 #include "text/sortedtextlist.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <iterator>
 
-SortedTextList::SortedTextList(bool unique, Qt::CaseSensitivity cs) : m_unique(unique), m_cs(cs) {}
+namespace {
+
+// Below this many pending lines a merge inserts them one by one.
+constexpr qsizetype SmallMerge = 8;
+
+}  // namespace
+
+SortedTextList::SortedTextList(bool unique, Qt::CaseSensitivity cs)
+    : m_unique(unique), m_cs(cs), m_keyed(cs == Qt::CaseSensitive), m_set(fast()) {}
 
 const QCollator& SortedTextList::collator(Qt::CaseSensitivity cs) {
     static const auto make = [](Qt::CaseSensitivity sensitivity) {
@@ -17,9 +27,151 @@ const QCollator& SortedTextList::collator(Qt::CaseSensitivity cs) {
     return cs == Qt::CaseSensitive ? sensitive : insensitive;
 }
 
+const FastCollation& SortedTextList::fast() {
+    static const FastCollation ranks(collator(Qt::CaseInsensitive));
+    return ranks;
+}
+
 int SortedTextList::compare(const QString& a, const QString& b) {
     return collator().compare(a, b);
 }
+
+bool SortedTextList::add(const QString& line) {
+    if (!m_keyed && !fast().eligible(line)) {
+        switchToKeys();
+    }
+    if (m_keyed) {
+        return addKeyed(line);
+    }
+    if (m_unique && !m_set.insert(line)) {
+        return false;
+    }
+    m_pending.append(line);
+    // The set holds a view of the line's characters: it must be the list's own copy, which a
+    // shared copy is, since the list never changes a line.
+    return true;
+}
+
+void SortedTextList::mergePending() const {
+    if (m_pending.isEmpty()) {
+        return;
+    }
+    const FastCollation& ranks = fast();
+    const auto less = [&ranks](const QString& a, const QString& b) {
+        return ranks.compare(a, b) < 0;
+    };
+    if (m_pending.size() <= SmallMerge) {
+        for (QString& line : m_pending) {
+            // After its equals, so equal lines keep the order they were added in.
+            const auto at = std::upper_bound(m_lines.begin(), m_lines.end(), line, less);
+            m_lines.insert(at, std::move(line));
+        }
+    } else {
+        std::stable_sort(m_pending.begin(), m_pending.end(), less);
+        QStringList merged;
+        merged.reserve(m_lines.size() + m_pending.size());
+        std::merge(std::make_move_iterator(m_lines.begin()), std::make_move_iterator(m_lines.end()),
+                   std::make_move_iterator(m_pending.begin()),
+                   std::make_move_iterator(m_pending.end()), std::back_inserter(merged), less);
+        m_lines.swap(merged);
+    }
+    m_pending.clear();
+}
+
+qsizetype SortedTextList::lowerBound(const QString& line) const {
+    mergePending();
+    const FastCollation& ranks = fast();
+    const auto at = std::lower_bound(
+        m_lines.cbegin(), m_lines.cend(), line,
+        [&ranks](const QString& a, const QString& b) { return ranks.compare(a, b) < 0; });
+    return qsizetype(at - m_lines.cbegin());
+}
+
+int SortedTextList::indexOf(const QString& line) const {
+    if (m_keyed) {
+        const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
+        return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
+    }
+    if (!fast().eligible(line)) {
+        return -1;  // a ranked list holds no line that needs the full collator
+    }
+    if (m_unique && !m_set.contains(line)) {
+        return -1;
+    }
+    const qsizetype at = lowerBound(line);
+    return at < m_lines.size() && fast().equal(m_lines.at(at), line) ? int(at) : -1;
+}
+
+bool SortedTextList::contains(const QString& line) const {
+    if (!m_keyed && m_unique) {
+        return fast().eligible(line) && m_set.contains(line);
+    }
+    return indexOf(line) >= 0;
+}
+
+bool SortedTextList::remove(const QString& line) {
+    if (m_keyed) {
+        const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
+        if (it == m_entries.end()) {
+            return false;
+        }
+        m_entries.erase(it);
+        m_dirty = true;
+        return true;
+    }
+    const int at = indexOf(line);
+    if (at < 0) {
+        return false;
+    }
+    if (m_unique) {
+        m_set.remove(m_lines.at(at));
+    }
+    m_lines.removeAt(at);
+    return true;
+}
+
+int SortedTextList::size() const {
+    return m_keyed ? int(m_entries.size()) : int(m_lines.size() + m_pending.size());
+}
+
+void SortedTextList::clear() {
+    m_entries.clear();
+    m_lines.clear();
+    m_pending.clear();
+    m_set.clear();
+    m_dirty = false;
+    m_keyed = m_cs == Qt::CaseSensitive;
+}
+
+const QStringList& SortedTextList::lines() const {
+    if (!m_keyed) {
+        mergePending();
+        return m_lines;
+    }
+    if (m_dirty) {
+        m_lines.clear();
+        m_lines.reserve(qsizetype(m_entries.size()));
+        for (const auto& entry : m_entries) {
+            m_lines.append(entry.second);
+        }
+        m_dirty = false;
+    }
+    return m_lines;
+}
+
+void SortedTextList::switchToKeys() {
+    mergePending();
+    m_set.clear();
+    m_keyed = true;
+    // The ranked order is the collator's, so numbering the lines in it keeps equal lines in
+    // the order they were added.
+    for (const QString& line : std::as_const(m_lines)) {
+        m_entries.emplace(Key{collator(m_cs).sortKey(line), m_sequence++}, line);
+    }
+    m_dirty = true;
+}
+
+// The keyed tree: each line with its collation key, equal keys ordered by sequence.
 
 bool SortedTextList::KeyLess::operator()(const Key& a, const Key& b) const {
     const int c = a.sortKey.compare(b.sortKey);
@@ -29,7 +181,7 @@ bool SortedTextList::KeyLess::operator()(const Key& a, const Key& b) const {
     return a.sequence < b.sequence;
 }
 
-bool SortedTextList::add(const QString& line) {
+bool SortedTextList::addKeyed(const QString& line) {
     Key key{collator(m_cs).sortKey(line), 0};
     if (m_unique && findEqual(key) != m_entries.end()) {
         return false;
@@ -48,37 +200,4 @@ SortedTextList::Map::const_iterator SortedTextList::findEqual(const Key& probe) 
         return m_entries.end();
     }
     return it;
-}
-
-int SortedTextList::indexOf(const QString& line) const {
-    const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
-    return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
-}
-
-bool SortedTextList::remove(const QString& line) {
-    const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
-    if (it == m_entries.end()) {
-        return false;
-    }
-    m_entries.erase(it);
-    m_dirty = true;
-    return true;
-}
-
-void SortedTextList::clear() {
-    m_entries.clear();
-    m_lines.clear();
-    m_dirty = false;
-}
-
-const QStringList& SortedTextList::lines() const {
-    if (m_dirty) {
-        m_lines.clear();
-        m_lines.reserve(qsizetype(m_entries.size()));
-        for (const auto& entry : m_entries) {
-            m_lines.append(entry.second);
-        }
-        m_dirty = false;
-    }
-    return m_lines;
 }

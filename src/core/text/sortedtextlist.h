@@ -1,5 +1,8 @@
 #pragma once
 
+#include "text/fastcollation.h"
+#include "text/foldedtextset.h"
+
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <QString>
@@ -9,9 +12,14 @@
 // A list of text lines kept in ascending order by a locale-aware comparison without regard to
 // case (or, where asked, with regard to it). The locale is fixed (en_US) so the order does not
 // depend on the machine's LANG. In unique mode (the default) a line that compares equal to one
-// already present is not added; otherwise it goes after its equals. Inserting is logarithmic, so a
-// report with tens of thousands of modules stays linear to parse; the plain list is built when
-// first asked for.
+// already present is not added; otherwise it goes after its equals.
+//
+// Lines made of tab and printable ASCII only (what reports hold) are compared through the
+// collator's per-character ranks (FastCollation): an added line goes to a pending list, a hash
+// set answers at once whether an equal line is present, and the pending lines are sorted and
+// merged in one go when the order is next needed. The first line that needs the full collator
+// (or a case-sensitive list) moves the list to collation keys in a balanced tree, where every
+// insert is logarithmic. Both ways give the same order for every input.
 class SortedTextList {
   public:
     SortedTextList() : SortedTextList(true) {}
@@ -19,13 +27,13 @@ class SortedTextList {
 
     // Returns true when the line was added.
     bool add(const QString& line);
-    // Index of a line equal under the comparison, or -1.
+    // Index of a line equal under the comparison (the first one), or -1.
     int indexOf(const QString& line) const;
-    bool contains(const QString& line) const { return indexOf(line) >= 0; }
+    bool contains(const QString& line) const;
     // Removes the first line equal under the comparison; true when there was one.
     bool remove(const QString& line);
-    int size() const { return int(m_entries.size()); }
-    bool isEmpty() const { return m_entries.empty(); }
+    int size() const;
+    bool isEmpty() const { return size() == 0; }
     void clear();
     const QStringList& lines() const;
     const QString& at(int i) const { return lines().at(i); }
@@ -43,12 +51,28 @@ class SortedTextList {
     };
     using Map = std::map<Key, QString, KeyLess>;
     static const QCollator& collator(Qt::CaseSensitivity cs = Qt::CaseInsensitive);
+    static const FastCollation& fast();
+
+    // Ranked mode.
+    void mergePending() const;
+    qsizetype lowerBound(const QString& line) const;
+    // Moves every line into the keyed tree, keeping the order.
+    void switchToKeys();
+
+    // Keyed mode.
+    bool addKeyed(const QString& line);
     Map::const_iterator findEqual(const Key& probe) const;
 
     bool m_unique;
     Qt::CaseSensitivity m_cs;
+    bool m_keyed;
+    // Ranked mode: the sorted lines, the lines added since the last merge, and (unique mode)
+    // the set of both.
+    mutable QStringList m_lines;
+    mutable QStringList m_pending;
+    FoldedTextSet m_set;
+    // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;
-    mutable QStringList m_lines;
     mutable bool m_dirty = false;
 };

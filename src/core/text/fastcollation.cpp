@@ -1,0 +1,65 @@
+#include "text/fastcollation.h"
+
+#include <QCollatorSortKey>
+#include <QList>
+#include <algorithm>
+
+FastCollation::FastCollation(const QCollator& collator) {
+    const QCollatorSortKey emptyKey = collator.sortKey(QString());
+    struct Candidate {
+        char16_t c;
+        QCollatorSortKey key;
+    };
+    QList<Candidate> candidates;
+    for (char16_t c = 9; c < 127; ++c) {
+        if (c > 13 && c < 32) {
+            continue;  // control characters the collator ignores
+        }
+        QCollatorSortKey key = collator.sortKey(QString(QChar(c)));
+        if (key.compare(emptyKey) != 0) {
+            candidates.append({c, key});
+        }
+    }
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const Candidate& a, const Candidate& b) { return a.key.compare(b.key) < 0; });
+    int rank = 0;
+    for (qsizetype k = 0; k < candidates.size(); ++k) {
+        if (k == 0 || candidates.at(k - 1).key.compare(candidates.at(k).key) != 0) {
+            ++rank;  // equal characters (a letter and its capital) share a rank
+        }
+        m_ranks[candidates.at(k).c] = quint8(rank);
+    }
+}
+
+bool FastCollation::eligible(QStringView text) const {
+    for (const QChar c : text) {
+        if (rank(c) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int FastCollation::compare(QStringView a, QStringView b) const {
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const int d = rank(a[i]) - rank(b[i]);
+        if (d != 0) {
+            return d;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+bool FastCollation::equal(QStringView a, QStringView b) const {
+    return a.size() == b.size() && compare(a, b) == 0;
+}
+
+std::size_t FastCollation::hash(QStringView text) const {
+    std::size_t h = 14695981039346656037ull;
+    for (const QChar c : text) {
+        h = (h ^ std::size_t(rank(c))) * 1099511628211ull;
+    }
+    return h;
+}

@@ -1,0 +1,151 @@
+// The sorted list against a plain reference built on the collator's keys: the same lines in
+// the same order and the same answers, whichever way the list stores them.
+
+#include "text/sortedtextlist.h"
+
+#include <gtest/gtest.h>
+#include <QCollator>
+#include <QLocale>
+#include <random>
+
+namespace {
+
+// Inserts one by one at the place the collator's keys give, after equal lines.
+class ReferenceList {
+  public:
+    explicit ReferenceList(bool unique) : m_unique(unique) {
+        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+        m_collator.setNumericMode(false);
+        m_collator.setIgnorePunctuation(false);
+    }
+    bool add(const QString& line) {
+        const QCollatorSortKey key = m_collator.sortKey(line);
+        qsizetype at = 0;
+        while (at < m_keys.size() && m_keys.at(at).compare(key) <= 0) {
+            if (m_unique && m_keys.at(at).compare(key) == 0) {
+                return false;
+            }
+            ++at;
+        }
+        m_keys.insert(at, key);
+        m_lines.insert(at, line);
+        return true;
+    }
+    int indexOf(const QString& line) const {
+        const QCollatorSortKey key = m_collator.sortKey(line);
+        for (qsizetype k = 0; k < m_keys.size(); ++k) {
+            if (m_keys.at(k).compare(key) == 0) {
+                return int(k);
+            }
+        }
+        return -1;
+    }
+    bool remove(const QString& line) {
+        const int at = indexOf(line);
+        if (at >= 0) {
+            m_keys.removeAt(at);
+            m_lines.removeAt(at);
+        }
+        return at >= 0;
+    }
+    const QStringList& lines() const { return m_lines; }
+
+  private:
+    bool m_unique;
+    QCollator m_collator{QLocale(QLocale::English, QLocale::UnitedStates)};
+    QList<QCollatorSortKey> m_keys;
+    QStringList m_lines;
+};
+
+// Short texts over an alphabet where order questions are close: case pairs, punctuation,
+// digits, blank and tab; now and then a character that needs the full collator.
+QString randomLine(std::mt19937& rng, bool withOthers) {
+    static const QString alphabet = QStringLiteral("aAbBzZ09 \t.-_:=[]()*,;'\"/\\!?#$%&+<>@^`{|}~");
+    static const QString others = QStringLiteral("\u00e9\u00c9\u2022\u00df\u0001\u00a0");
+    QString line;
+    const int length = int(rng() % 6);
+    for (int k = 0; k < length; ++k) {
+        if (withOthers && rng() % 40 == 0) {
+            line += others.at(qsizetype(rng() % others.size()));
+        } else {
+            line += alphabet.at(qsizetype(rng() % alphabet.size()));
+        }
+    }
+    return line;
+}
+
+void checkAgainstReference(bool unique, bool withOthers, unsigned seed) {
+    std::mt19937 rng(seed);
+    SortedTextList list(unique);
+    ReferenceList reference(unique);
+    for (int step = 0; step < 1500; ++step) {
+        const QString line = randomLine(rng, withOthers);
+        switch (rng() % 10) {
+            case 0:
+                ASSERT_EQ(list.indexOf(line), reference.indexOf(line)) << step;
+                ASSERT_EQ(list.contains(line), reference.indexOf(line) >= 0) << step;
+                break;
+            case 1:
+                ASSERT_EQ(list.remove(line), reference.remove(line)) << step;
+                break;
+            case 2:
+                ASSERT_EQ(list.lines(), reference.lines()) << step;
+                break;
+            default:
+                ASSERT_EQ(list.add(line), reference.add(line)) << step;
+        }
+        ASSERT_EQ(list.size(), reference.lines().size());
+    }
+    EXPECT_EQ(list.lines(), reference.lines());
+}
+
+}  // namespace
+
+TEST(SortedTextList, OrderDuplicatesAndLookupsMatchTheCollator) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        checkAgainstReference(true, false, seed);
+        checkAgainstReference(false, false, seed);
+        checkAgainstReference(true, true, seed);
+        checkAgainstReference(false, true, seed);
+    }
+}
+
+TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
+    std::mt19937 rng(7);
+    SortedTextList list;
+    ReferenceList reference(true);
+    for (int k = 0; k < 3000; ++k) {
+        const QString line = randomLine(rng, false) + randomLine(rng, false);
+        ASSERT_EQ(list.add(line), reference.add(line));
+    }
+    EXPECT_EQ(list.lines(), reference.lines());
+    // The first of equal lines is the one kept, and a line needing the full collator later
+    // still finds its place among them.
+    EXPECT_FALSE(list.add(list.at(0).toUpper()));
+    EXPECT_TRUE(list.add(QStringLiteral("\u00e9t\u00e9")));
+    reference.add(QStringLiteral("\u00e9t\u00e9"));
+    EXPECT_EQ(list.lines(), reference.lines());
+}
+
+TEST(SortedTextList, CopiesAreIndependentAndOutliveTheOriginal) {
+    auto original = std::make_unique<SortedTextList>();
+    original->add(QStringLiteral("beta"));
+    original->add(QStringLiteral("Alpha"));
+    SortedTextList copy = *original;
+    original->add(QStringLiteral("gamma"));
+    original.reset();
+    EXPECT_FALSE(copy.add(QStringLiteral("ALPHA")));
+    EXPECT_TRUE(copy.add(QStringLiteral("delta")));
+    EXPECT_EQ(copy.lines(), (QStringList{"Alpha", "beta", "delta"}));
+    copy.clear();
+    EXPECT_TRUE(copy.isEmpty());
+    EXPECT_TRUE(copy.add(QStringLiteral("alpha")));
+}
+
+TEST(SortedTextList, CaseSensitiveListsTellCaseApart) {
+    SortedTextList list(true, Qt::CaseSensitive);
+    EXPECT_TRUE(list.add(QStringLiteral("file.dxp")));
+    EXPECT_TRUE(list.add(QStringLiteral("FILE.DXP")));
+    EXPECT_FALSE(list.add(QStringLiteral("file.dxp")));
+    EXPECT_EQ(list.size(), 2);
+}
