@@ -4,6 +4,7 @@
 
 #include "analysis/analysisviews.h"
 #include "engine/engine.h"
+#include "text/jsonstream.h"
 
 #include <QJsonArray>
 
@@ -12,12 +13,12 @@ namespace analysisjson {
 namespace {
 
 QJsonArray patchRows(const QList<analysisviews::PatchRow>& rows) {
-    QJsonArray out;
+    QList<JsonStream::Row> out;
+    out.reserve(rows.size());
     for (const auto& row : rows) {
-        out.append(QJsonObject{{"text", row.text},
-                               {"colour", row.colour ? QJsonValue(*row.colour) : QJsonValue()}});
+        out.append({row.text, row.colour ? QJsonValue(*row.colour) : QJsonValue()});
     }
-    return out;
+    return JsonStream::rowArray(out);
 }
 
 }  // namespace
@@ -49,14 +50,13 @@ void addViews(QJsonObject& views, Engine& engine) {
     views.insert("OPatchListBox", patchRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
-    QJsonArray modules;
+    QList<JsonStream::Row> modules;
     for (const auto& row :
          analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules)) {
         const QString colour = colourtable::moduleColourName(row.colour);
-        modules.append(QJsonObject{
-            {"text", row.text}, {"colour", colour.isEmpty() ? QJsonValue() : QJsonValue(colour)}});
+        modules.append({row.text, colour.isEmpty() ? QJsonValue() : QJsonValue(colour)});
     }
-    views.insert("OOtherDXPListBox", modules);
+    views.insert("OOtherDXPListBox", JsonStream::rowArray(modules));
     views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
     views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
 }

@@ -7,6 +7,7 @@
 #include "summaryjson.h"
 
 #include "engine/engine.h"
+#include "text/jsonstream.h"
 #include "ui/operationerror.h"
 
 #include <QFileInfo>
@@ -19,6 +20,7 @@ namespace {
 // Prints the result: the JSON object, or the summary report's clipboard text.
 int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options, const QString& error) {
     if (options.json) {
+        JsonStream stream;  // the long lists are written as they are read, not held whole
         QJsonObject root = reportjson::model(engine.model());
         QJsonObject views = reportjson::views(engine.views());
         analysisjson::addViews(views, engine);
@@ -30,7 +32,7 @@ int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options, const
         root.insert("SummaryReport", summaryjson::summaryReport(engine.summary()));
         root.insert("messages", reportjson::messages(dialogs.messages()));
         root.insert("error", error.isNull() ? QJsonValue() : QJsonValue(error));
-        output::print(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+        stream.write(root, stdout);
     } else {
         for (const QString& line : engine.summary().clipboardLines()) {
             output::print(line + u'\n');

@@ -1,13 +1,11 @@
 #include "reportjson.h"
 
+#include "text/jsonstream.h"
+
 namespace reportjson {
 
 QJsonArray strings(const QStringList& lines) {
-    QJsonArray out;
-    for (const QString& line : lines) {
-        out.append(line);
-    }
-    return out;
+    return JsonStream::stringArray(lines);
 }
 
 namespace {
