@@ -56,6 +56,7 @@ FtpWizardForm::FtpWizardForm(DownloadComponents& download, FtpStatusForm& status
     layout->addLayout(buttons);
     m_download.session.setObserver(this);
     render();
+    setMinimumSize(460, 380);  // room for the captions and the longest date
 }
 
 FtpWizardForm::~FtpWizardForm() {
