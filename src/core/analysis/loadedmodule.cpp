@@ -20,10 +20,18 @@ QString version(const QString& entry, bool compact) {
 }
 
 bool isDriver(const QString& entry) {
-    static const QString Marks[] = {QStringLiteral(".DSK"), QStringLiteral(".CDM"),
-                                    QStringLiteral(".HAM"), QStringLiteral(".LAN")};
-    return std::any_of(std::begin(Marks), std::end(Marks),
-                       [&](const QString& mark) { return entry.contains(mark); });
+    // Each mark is a dot and three letters: one pass over the dots finds any of them.
+    static const QString Marks[] = {QStringLiteral("DSK"), QStringLiteral("CDM"),
+                                    QStringLiteral("HAM"), QStringLiteral("LAN")};
+    for (qsizetype dot = entry.indexOf(u'.'); dot >= 0 && dot + 3 < entry.size();
+         dot = entry.indexOf(u'.', dot + 1)) {
+        const QStringView after = QStringView(entry).mid(dot + 1, 3);
+        if (std::any_of(std::begin(Marks), std::end(Marks),
+                        [&](const QString& mark) { return after == mark; })) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace loadedmodule

@@ -8,10 +8,12 @@ using reporttext::valueAfter;
 
 namespace {
 
-const QString TypeLabel = QStringLiteral("Device Type.................: ");
-const QString DriverLabel = QStringLiteral("Driver......................: ");
-const QString IntLabel = QStringLiteral("Int.........................: ");
-const QString MirrorLabel = QStringLiteral("Mirror Status...............: ");
+const LineMarker SectionStart{QStringLiteral("Disk Drive Configuration Information")};
+const LineMarker SectionEnd{QStringLiteral("***")};
+const LineMarker TypeLabel{QStringLiteral("Device Type.................: ")};
+const LineMarker DriverLabel{QStringLiteral("Driver......................: ")};
+const LineMarker IntLabel{QStringLiteral("Int.........................: ")};
+const LineMarker MirrorLabel{QStringLiteral("Mirror Status...............: ")};
 
 bool beginsWithDigit(const QString& text) {
     return !text.isEmpty() && text.at(0) >= u'0' && text.at(0) <= u'9';
@@ -22,11 +24,11 @@ bool beginsWithDigit(const QString& text) {
 void DiskDeviceRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     if (!m_on) {
-        m_on = line.contains(QLatin1String("Disk Drive Configuration Information"));
+        m_on = m_ctx.has(i, SectionStart);
         return;
     }
     deviceLine(i, line);
-    if (m_ctx.line(i + 1).contains(QLatin1String("***"))) {
+    if (m_ctx.has(i + 1, SectionEnd)) {
         m_on = false;
         m_state.disksDone = true;
     }
@@ -34,15 +36,16 @@ void DiskDeviceRecogniser::onLine(int i) {
 
 void DiskDeviceRecogniser::deviceLine(int i, const QString& line) {
     QString& text = m_state.text;
-    if (line.contains(TypeLabel)) {
+    if (m_ctx.has(i, TypeLabel)) {
         m_state.deviceOpen = true;
-        text = valueAfter(line, TypeLabel);
-    } else if (line.contains(DriverLabel)) {
-        text = padRight(text, 17) + valueAfter(line, DriverLabel);
-    } else if (line.contains(IntLabel)) {
-        text = padRight(valueAfter(line, IntLabel), 8) + text;
-    } else if (line.contains(MirrorLabel)) {
-        text = padRight(text, beginsWithDigit(text) ? 39 : 31) + valueAfter(line, MirrorLabel);
+        text = valueAfter(line, TypeLabel.text());
+    } else if (m_ctx.has(i, DriverLabel)) {
+        text = padRight(text, 17) + valueAfter(line, DriverLabel.text());
+    } else if (m_ctx.has(i, IntLabel)) {
+        text = padRight(valueAfter(line, IntLabel.text()), 8) + text;
+    } else if (m_ctx.has(i, MirrorLabel)) {
+        text =
+            padRight(text, beginsWithDigit(text) ? 39 : 31) + valueAfter(line, MirrorLabel.text());
     } else if (m_state.deviceOpen) {
         const QString& after = m_ctx.line(i + 2);
         if (!after.isEmpty() && !reporttext::beginsWith(after, u' ')) {

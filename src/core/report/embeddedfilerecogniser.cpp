@@ -27,7 +27,7 @@ EmbeddedFileRecogniser::EmbeddedFileRecogniser(ParseContext& context, const Defi
 
 void EmbeddedFileRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
-    if (line.contains(m_topMarker)) {
+    if (m_ctx.has(i, m_topMarker)) {
         m_on = true;
         m_firstLine = i + m_def.firstLineOffset;
         if (m_def.kind == Kind::AbendLog) {
@@ -40,7 +40,7 @@ void EmbeddedFileRecogniser::onLine(int i) {
             take(line);
         }
     }
-    if (m_on && m_ctx.line(i + 1).contains(m_endMarker)) {
+    if (m_on && m_ctx.has(i + 1, m_endMarker)) {
         m_on = false;
     }
 }

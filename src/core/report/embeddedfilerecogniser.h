@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/linemarker.h"
 #include "report/linerecogniser.h"
 
 #include <QString>
@@ -34,8 +35,8 @@ class EmbeddedFileRecogniser : public LineRecogniser {
     void configSysRule(const QString& line);
 
     Definition m_def;
-    QString m_topMarker;
-    QString m_endMarker;
+    LineMarker m_topMarker;
+    LineMarker m_endMarker;
     int& m_firstLine;
     int m_ownFirstLine = 0;
     bool m_on = false;

@@ -11,18 +11,19 @@ using reporttext::valueAfter;
 
 namespace {
 
-const QString TitleMarker = QStringLiteral("Quarix File Server Configuration Report For Server");
-const QString CreatedLabel = QStringLiteral("Quarix File Server Configuration Report Created: ");
-const QString ProducedLabel =
-    QStringLiteral("Quarix File Server Configuration Report.  [Produced by ");
-const QString ServerNameLabel = QStringLiteral("Server name...............: ");
-const QString OSVersionLabel = QStringLiteral("OS Version................: ");
-const QString UpTimeLabel = QStringLiteral("Server Up Time(D:H:M:Sec).: ");
-const QString LicensedLabel = QStringLiteral("Licensed Connections......: ");
-const QString InternalNetLabel = QStringLiteral("Internal Net. Addr........: ");
-const QString EngineTypeLabel = QStringLiteral("Engine Type...............: ");
-const QString MemoryLabel = QStringLiteral("Total Server memory.......: ");
-const QString LruLabel = QStringLiteral("LRU Sitting Time");
+const LineMarker TitleMarker{QStringLiteral("Quarix File Server Configuration Report For Server")};
+const LineMarker CreatedLabel{QStringLiteral("Quarix File Server Configuration Report Created: ")};
+const LineMarker ProducedLabel{
+    QStringLiteral("Quarix File Server Configuration Report.  [Produced by ")};
+const LineMarker ServerNameLabel{QStringLiteral("Server name...............: ")};
+const LineMarker OSVersionLabel{QStringLiteral("OS Version................: ")};
+const LineMarker UpTimeLabel{QStringLiteral("Server Up Time(D:H:M:Sec).: ")};
+const LineMarker LicensedLabel{QStringLiteral("Licensed Connections......: ")};
+const LineMarker InternalNetLabel{QStringLiteral("Internal Net. Addr........: ")};
+const LineMarker EngineTypeLabel{QStringLiteral("Engine Type...............: ")};
+const LineMarker MemoryLabel{QStringLiteral("Total Server memory.......: ")};
+const LineMarker LruLabel{QStringLiteral("LRU Sitting Time")};
+const LineMarker EngineTypeMark{QStringLiteral("Engine Type")};
 const QString LowLruSuggestion =
     QStringLiteral("Add more memory to server. LRU Sitting Time < 15 min.");
 
@@ -31,41 +32,41 @@ const QString LowLruSuggestion =
 void HeaderRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     ServerModel& m = m_ctx.model;
-    if (line.contains(TitleMarker)) {
+    if (m_ctx.has(i, TitleMarker)) {
         ++m.ConfigHeaderCount;
         m_ctx.headerMode = true;
     }
     if (!m_ctx.headerMode) {
         return;
     }
-    if (line.contains(CreatedLabel)) {
-        m.ConfigCreated = valueAfter(line, CreatedLabel);
-    } else if (line.contains(ProducedLabel)) {
-        m.ProducedBy = valueAfter(line, ProducedLabel);
+    if (m_ctx.has(i, CreatedLabel)) {
+        m.ConfigCreated = valueAfter(line, CreatedLabel.text());
+    } else if (m_ctx.has(i, ProducedLabel)) {
+        m.ProducedBy = valueAfter(line, ProducedLabel.text());
         m.ProducedBy.chop(1);
         if (line.contains(QLatin1String(".DXP v"))) {
             m.CompactModuleLines = true;
         }
-    } else if (line.contains(ServerNameLabel)) {
-        serverName(valueAfter(line, ServerNameLabel));
-    } else if (line.contains(OSVersionLabel)) {
-        m.OSVersion = valueAfter(line, OSVersionLabel).mid(1).trimmed();
-    } else if (line.contains(UpTimeLabel)) {
-        const QStringList parts = splitColon(valueAfter(line, UpTimeLabel), 4);
+    } else if (m_ctx.has(i, ServerNameLabel)) {
+        serverName(valueAfter(line, ServerNameLabel.text()));
+    } else if (m_ctx.has(i, OSVersionLabel)) {
+        m.OSVersion = valueAfter(line, OSVersionLabel.text()).mid(1).trimmed();
+    } else if (m_ctx.has(i, UpTimeLabel)) {
+        const QStringList parts = splitColon(valueAfter(line, UpTimeLabel.text()), 4);
         m.UpDays = parts.at(0);
         m.UpHours = parts.at(1);
-    } else if (line.contains(LicensedLabel)) {
-        m.LicensedConnections = valueAfter(line, LicensedLabel);
-    } else if (line.contains(InternalNetLabel)) {
-        m.InternalNetAddr = valueAfter(line, InternalNetLabel);
-        if (!m_ctx.line(i + 3).contains(QLatin1String("Engine Type"))) {
+    } else if (m_ctx.has(i, LicensedLabel)) {
+        m.LicensedConnections = valueAfter(line, LicensedLabel.text());
+    } else if (m_ctx.has(i, InternalNetLabel)) {
+        m.InternalNetAddr = valueAfter(line, InternalNetLabel.text());
+        if (!m_ctx.has(i + 3, EngineTypeMark)) {
             m_ctx.headerMode = false;
         }
-    } else if (line.contains(EngineTypeLabel)) {
-        m.EngineType = valueAfter(line, EngineTypeLabel).left(8);
-    } else if (line.contains(MemoryLabel)) {
-        memory(i, valueAfter(line, MemoryLabel));
-    } else if (line.contains(LruLabel)) {
+    } else if (m_ctx.has(i, EngineTypeLabel)) {
+        m.EngineType = valueAfter(line, EngineTypeLabel.text()).left(8);
+    } else if (m_ctx.has(i, MemoryLabel)) {
+        memory(i, valueAfter(line, MemoryLabel.text()));
+    } else if (m_ctx.has(i, LruLabel)) {
         lruSittingTime(line);
         m_ctx.headerMode = false;
     }
@@ -90,13 +91,13 @@ void HeaderRecogniser::memory(int i, const QString& value) {
         const double megabytes = std::ceil(numconv::toDouble(number) / 1048576.0);
         m_ctx.model.TotalMemory = QString::number(megabytes, 'f', 0) + QStringLiteral(" MB");
     }
-    if (!m_ctx.line(i + 4).contains(LruLabel)) {
+    if (!m_ctx.has(i + 4, LruLabel)) {
         m_ctx.headerMode = false;
     }
 }
 
 void HeaderRecogniser::lruSittingTime(const QString& line) {
-    const QString t = line.mid(line.indexOf(LruLabel) + 28, 255);
+    const QString t = line.mid(line.indexOf(LruLabel.text()) + 28, 255);
     if (t.contains(QLatin1String("seconds"))) {
         if (numconv::toInt(upToBlank(t)) < 900) {
             m_ctx.addSuggestion(LowLruSuggestion);

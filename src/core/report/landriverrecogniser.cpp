@@ -5,26 +5,28 @@
 
 namespace {
 
-const QString MediaLabel = QStringLiteral("Media Type....: ");
-const QString IrqLabel = QStringLiteral("IRQ...........: ");
+const LineMarker SectionStart{QStringLiteral("Top of LAN Driver Configuration Listing")};
+const LineMarker SectionEnd{QStringLiteral("***")};
+const LineMarker MediaLabel{QStringLiteral("Media Type....: ")};
+const LineMarker IrqLabel{QStringLiteral("IRQ...........: ")};
 
 }  // namespace
 
 void LanDriverRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     if (!m_on) {
-        m_on = line.contains(QLatin1String("Top of LAN Driver Configuration Listing"));
+        m_on = m_ctx.has(i, SectionStart);
         return;
     }
-    if (line.contains(MediaLabel)) {
-        m_state.text = reporttext::valueAfter(line, MediaLabel);
-    } else if (line.contains(IrqLabel)) {
+    if (m_ctx.has(i, MediaLabel)) {
+        m_state.text = reporttext::valueAfter(line, MediaLabel.text());
+    } else if (m_ctx.has(i, IrqLabel)) {
         const QString entry =
-            caserules::padRight(reporttext::valueAfter(line, IrqLabel), 8) + m_state.text;
+            caserules::padRight(reporttext::valueAfter(line, IrqLabel.text()), 8) + m_state.text;
         m_state.interruptLines.insert(entry);
         m_ctx.model.Interrupts.append(entry);
     }
-    if (m_ctx.line(i + 1).contains(QLatin1String("***"))) {
+    if (m_ctx.has(i + 1, SectionEnd)) {
         m_on = false;
         m_state.lanDone = true;
     }

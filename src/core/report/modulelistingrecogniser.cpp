@@ -3,24 +3,35 @@
 #include "report/parsecontext.h"
 #include "text/caserules.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
-const QString Dashes = QStringLiteral("---");
-const QString NoPatches = QStringLiteral("No OS patches are currently loaded");
+const LineMarker Dashes{QStringLiteral("---")};
+const LineMarker NoPatches{QStringLiteral("No OS patches are currently loaded")};
+const LineMarker KitInformation{QStringLiteral("Patch Kit Information:")};
+const LineMarker ModuleListing{QStringLiteral("Top of Module Listing")};
+const LineMarker PatchList{QStringLiteral("Top of Patch List")};
+const LineMarker ModulesList{QStringLiteral("Top of Modules List")};
+const LineMarker VersionLine{QStringLiteral("  Ver")};
 
 bool isUpperAlnum(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-bool isModuleLine(const QString& line) {
+bool isModuleLine(const ParseContext& ctx, int i, const QString& line) {
     return line.size() >= 2 && isUpperAlnum(line.at(0)) && isUpperAlnum(line.at(1)) &&
-           line.contains(u'.') && !line.contains(Dashes);
+           line.contains(u'.') && !ctx.has(i, Dashes);
 }
 
-bool isPatchModule(const QString& line) {
+bool isPatchModule(const ParseContext& ctx, int i) {
     // Any name ending in FX.DXP counts, such as a driver fix.
-    return line.contains(QLatin1String("FX.DXP")) || line.contains(QLatin1String("FIX.DXP")) ||
-           line.contains(QLatin1String("FX2.DXP")) || line.contains(QLatin1String("FIX2.DXP"));
+    static const LineMarker Marks[] = {
+        LineMarker{QStringLiteral("FX.DXP")}, LineMarker{QStringLiteral("FIX.DXP")},
+        LineMarker{QStringLiteral("FX2.DXP")}, LineMarker{QStringLiteral("FIX2.DXP")}};
+    return std::any_of(std::begin(Marks), std::end(Marks),
+                       [&](const LineMarker& mark) { return ctx.has(i, mark); });
 }
 
 }  // namespace
@@ -29,27 +40,27 @@ void ModuleListingRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     ServerModel& m = m_ctx.model;
     if (!m_inListing) {
-        if (line.contains(QLatin1String("Top of Module Listing"))) {
+        if (m_ctx.has(i, ModuleListing)) {
             m_inListing = true;
             ++m.ModuleListingCount;
-        } else if (line.contains(QLatin1String("Top of Patch List"))) {
+        } else if (m_ctx.has(i, PatchList)) {
             m_inListing = true;
             startPatchList(i);
-        } else if (line.contains(QLatin1String("Top of Modules List"))) {
+        } else if (m_ctx.has(i, ModulesList)) {
             m_inListing = true;
             ++m.ModuleListingCount;
         }
         return;
     }
-    const bool nextIsDashes = m_ctx.line(i + 1).contains(Dashes);
+    const bool nextIsDashes = m_ctx.has(i + 1, Dashes);
     if (m_patchKitMode) {
-        if (!line.isEmpty() && !line.contains(Dashes)) {
+        if (!line.isEmpty() && !m_ctx.has(i, Dashes)) {
             m.PatchEntries.append(line);
         }
         if (nextIsDashes) {
             m_patchKitMode = false;
         }
-    } else if (isModuleLine(line)) {
+    } else if (isModuleLine(m_ctx, i, line)) {
         moduleLine(i, line);
     }
     if (nextIsDashes) {
@@ -59,8 +70,8 @@ void ModuleListingRecogniser::onLine(int i) {
 
 void ModuleListingRecogniser::startPatchList(int i) {
     ServerModel& m = m_ctx.model;
-    const bool noPatchesLine = m_ctx.line(i + 3).contains(NoPatches);
-    if (!m_ctx.line(i + 2).contains(QLatin1String("Patch Kit Information:")) && !noPatchesLine) {
+    const bool noPatchesLine = m_ctx.has(i + 3, NoPatches);
+    if (!m_ctx.has(i + 2, KitInformation) && !noPatchesLine) {
         m_patchKitMode = false;
         m.PatchEntries.setOrder(PatchEntryList::Order::Sorted);
     } else {
@@ -78,14 +89,13 @@ void ModuleListingRecogniser::moduleLine(int i, const QString& line) {
         entry = line.left(34);
     } else {
         entry = caserules::padRight(line, 12);
-        const QString ver = QStringLiteral("  Ver");
-        if (m_ctx.line(i + 2).contains(ver)) {
+        if (m_ctx.has(i + 2, VersionLine)) {
             entry += m_ctx.line(i + 2);
-        } else if (m_ctx.line(i + 3).contains(ver)) {
+        } else if (m_ctx.has(i + 3, VersionLine)) {
             entry += m_ctx.line(i + 3);
         }
     }
-    if (isPatchModule(line)) {
+    if (isPatchModule(m_ctx, i)) {
         ++m.PatchModuleCount;
         m.PatchEntries.append(entry);
     } else {

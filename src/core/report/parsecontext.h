@@ -2,10 +2,12 @@
 
 #include "model/mainviews.h"
 #include "model/servermodel.h"
+#include "report/linemarker.h"
 #include "report/parsehooks.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // What every recogniser of one parse shares: the model and views it fills, the report's
 // lines with look-ahead, the hooks, and the header states that two recognisers use.
@@ -24,12 +26,15 @@ class ParseContext {
     // Line i of the report; a line beyond the last one reads as empty.
     const QString& line(int i) const;
     int lineCount() const { return int(m_lines.size()); }
+    // Line i contains the marker (a line beyond the last one is empty).
+    bool has(int i, const LineMarker& marker) const;
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);
 
   private:
     const QStringList& m_lines;
+    mutable std::vector<quint64> m_masks;  // each line's character summary, 0 until needed
 };
 
 namespace reporttext {

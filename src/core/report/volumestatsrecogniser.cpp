@@ -4,10 +4,11 @@
 
 namespace {
 
-const QString SizeLabel = QStringLiteral("Volume Size................: ");
-const QString FreeLabel = QStringLiteral("Free Blocks................: ");
-const QString PurgableLabel = QStringLiteral("Purgable Blocks............: ");
-const QString PurgableSpaceLabel = QStringLiteral("Purgable Disk Space........: ");
+const LineMarker BlockHeading{QStringLiteral("Volume Statistics for ")};
+const LineMarker SizeLabel{QStringLiteral("Volume Size................: ")};
+const LineMarker FreeLabel{QStringLiteral("Free Blocks................: ")};
+const LineMarker PurgableLabel{QStringLiteral("Purgable Blocks............: ")};
+const LineMarker PurgableSpaceLabel{QStringLiteral("Purgable Disk Space........: ")};
 
 }  // namespace
 
@@ -21,8 +22,7 @@ void VolumeStatsRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     ServerModel& m = m_ctx.model;
     if (!m_inBlock) {
-        if (line.contains(QLatin1String("Volume Statistics for ")) &&
-            reporttext::beginsWith(line, u'*')) {
+        if (reporttext::beginsWith(line, u'*') && m_ctx.has(i, BlockHeading)) {
             m_inBlock = true;
             ++m.VolumeStatsCount;
             if (VolumeRecord* r = blockRecord()) {
@@ -36,14 +36,15 @@ void VolumeStatsRecogniser::onLine(int i) {
     }
     VolumeRecord* r = blockRecord();
     QString scratch;
-    if (line.contains(SizeLabel)) {
-        (r ? r->VolumeSize : scratch) = reporttext::valueAfter(line, SizeLabel);
-    } else if (line.contains(FreeLabel)) {
-        (r ? r->FreeBlocks : scratch) = reporttext::valueAfter(line, FreeLabel);
-    } else if (line.contains(PurgableLabel)) {
-        (r ? r->PurgableBlocks : scratch) = reporttext::valueAfter(line, PurgableLabel);
-    } else if (line.contains(PurgableSpaceLabel)) {
-        (r ? r->PurgableDiskSpace : scratch) = reporttext::valueAfter(line, PurgableSpaceLabel);
+    if (m_ctx.has(i, SizeLabel)) {
+        (r ? r->VolumeSize : scratch) = reporttext::valueAfter(line, SizeLabel.text());
+    } else if (m_ctx.has(i, FreeLabel)) {
+        (r ? r->FreeBlocks : scratch) = reporttext::valueAfter(line, FreeLabel.text());
+    } else if (m_ctx.has(i, PurgableLabel)) {
+        (r ? r->PurgableBlocks : scratch) = reporttext::valueAfter(line, PurgableLabel.text());
+    } else if (m_ctx.has(i, PurgableSpaceLabel)) {
+        (r ? r->PurgableDiskSpace : scratch) =
+            reporttext::valueAfter(line, PurgableSpaceLabel.text());
         if (m.VolumeStatsCount == m_state.rows) {
             m_state.statisticsComplete = true;
         }

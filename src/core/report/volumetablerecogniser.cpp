@@ -3,10 +3,17 @@
 #include "report/parsecontext.h"
 #include "text/caserules.h"
 
+namespace {
+
+const LineMarker TableHeading{QStringLiteral("Volume Name")};
+const LineMarker TableEnd{QStringLiteral("*****")};
+
+}  // namespace
+
 void VolumeTableRecogniser::onLine(int i) {
     const QString& line = m_ctx.line(i);
     if (!m_inTable) {
-        if (line.contains(QLatin1String("Volume Name")) && reporttext::beginsWith(line, u'V')) {
+        if (reporttext::beginsWith(line, u'V') && m_ctx.has(i, TableHeading)) {
             m_inTable = true;
         }
         return;
@@ -14,7 +21,7 @@ void VolumeTableRecogniser::onLine(int i) {
     if (!line.isEmpty() && !reporttext::beginsWith(line, u'-')) {
         row(line);
     }
-    if (m_ctx.line(i + 1).contains(QLatin1String("*****"))) {
+    if (m_ctx.has(i + 1, TableEnd)) {
         m_inTable = false;
         m_state.tableDone = true;
         if (m_ctx.model.VolumeStatsCount == m_state.rows) {

@@ -33,8 +33,10 @@ FastCollation::FastCollation(const QCollator& collator) {
 }
 
 bool FastCollation::eligible(QStringView text) const {
-    for (const QChar c : text) {
-        if (rank(c) == 0) {
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] >= 128 || m_ranks[p[i]] == 0) {
             return false;
         }
     }
@@ -57,9 +59,11 @@ bool FastCollation::equal(QStringView a, QStringView b) const {
 }
 
 std::size_t FastCollation::hash(QStringView text) const {
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
     std::size_t h = 14695981039346656037ull;
-    for (const QChar c : text) {
-        h = (h ^ std::size_t(rank(c))) * 1099511628211ull;
+    for (qsizetype i = 0; i < n; ++i) {
+        h = (h ^ std::size_t(p[i] < 128 ? m_ranks[p[i]] : 0)) * 1099511628211ull;
     }
     return h;
 }

@@ -1,17 +1,23 @@
 #include "text/foldedtextset.h"
 
 qsizetype FoldedTextSet::find(QStringView text) const {
-    if (m_slots.empty()) {
-        return -1;
-    }
+    return m_slots.empty() ? -1 : probe(text, m_collation->hash(text)).first;
+}
+
+std::pair<qsizetype, qsizetype> FoldedTextSet::probe(QStringView text, std::size_t hash) const {
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = m_collation->hash(text) & mask;; i = (i + 1) & mask) {
+    qsizetype freeSlot = -1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = m_slots[i];
         if (slot.size == Empty) {
-            return -1;
+            return {-1, freeSlot < 0 ? qsizetype(i) : freeSlot};
         }
-        if (slot.size >= 0 && m_collation->equal(QStringView(slot.data, slot.size), text)) {
-            return qsizetype(i);
+        if (slot.size == Removed) {
+            if (freeSlot < 0) {
+                freeSlot = qsizetype(i);
+            }
+        } else if (m_collation->equal(QStringView(slot.data, slot.size), text)) {
+            return {qsizetype(i), freeSlot};
         }
     }
 }
@@ -21,21 +27,18 @@ bool FoldedTextSet::contains(QStringView text) const {
 }
 
 bool FoldedTextSet::insert(QStringView text) {
-    if (find(text) >= 0) {
-        return false;
-    }
     if ((m_used + 1) * 2 > qsizetype(m_slots.size())) {
         grow();
     }
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t i = m_collation->hash(text) & mask;
-    while (m_slots[i].size >= 0) {
-        i = (i + 1) & mask;
+    const auto [found, freeSlot] = probe(text, m_collation->hash(text));
+    if (found >= 0) {
+        return false;
     }
-    if (m_slots[i].size == Empty) {
+    Slot& slot = m_slots[std::size_t(freeSlot)];
+    if (slot.size == Empty) {
         ++m_used;
     }
-    m_slots[i] = Slot{text.data(), text.size()};
+    slot = Slot{text.data(), text.size()};
     ++m_size;
     return true;
 }

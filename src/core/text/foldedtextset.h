@@ -3,6 +3,7 @@
 #include "text/fastcollation.h"
 
 #include <QStringView>
+#include <utility>
 #include <vector>
 
 // A set of texts compared with a FastCollation (so "abc" and "ABC" are one member), for texts
@@ -29,6 +30,8 @@ class FoldedTextSet {
 
     // The slot holding an equal text, or -1.
     qsizetype find(QStringView text) const;
+    // The slot of an equal text (or -1) and the first free slot on the way.
+    std::pair<qsizetype, qsizetype> probe(QStringView text, std::size_t hash) const;
     void grow();
 
     const FastCollation* m_collation;

@@ -2,6 +2,8 @@
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -13,51 +15,54 @@ char hexDigit(unsigned v) {
     return char(v < 10 ? '0' + v : 'a' + v - 10);
 }
 
-void appendEscapedUnit(QByteArray& out, char16_t u) {
-    out += "\\u";
-    out += hexDigit((u >> 12) & 0xf);
-    out += hexDigit((u >> 8) & 0xf);
-    out += hexDigit((u >> 4) & 0xf);
-    out += hexDigit(u & 0xf);
+char* writeUnitEscape(char* p, char16_t u) {
+    *p++ = '\\';
+    *p++ = 'u';
+    *p++ = hexDigit((u >> 12) & 0xf);
+    *p++ = hexDigit((u >> 8) & 0xf);
+    *p++ = hexDigit((u >> 4) & 0xf);
+    *p++ = hexDigit(u & 0xf);
+    return p;
 }
 
-void appendAscii(QByteArray& out, char16_t u) {
+// An ASCII character that JSON escapes: the quote, the backslash and the control characters.
+char* writeAsciiEscape(char* p, char16_t u) {
+    char short_ = 0;
     switch (u) {
         case u'"':
-            out += "\\\"";
-            return;
+            short_ = '"';
+            break;
         case u'\\':
-            out += "\\\\";
-            return;
+            short_ = '\\';
+            break;
         case u'\b':
-            out += "\\b";
-            return;
+            short_ = 'b';
+            break;
         case u'\f':
-            out += "\\f";
-            return;
+            short_ = 'f';
+            break;
         case u'\n':
-            out += "\\n";
-            return;
+            short_ = 'n';
+            break;
         case u'\r':
-            out += "\\r";
-            return;
+            short_ = 'r';
+            break;
         case u'\t':
-            out += "\\t";
-            return;
+            short_ = 't';
+            break;
         default:
-            if (u < 0x20) {
-                out += "\\u00";
-                out += hexDigit(u >> 4);
-                out += hexDigit(u & 0xf);
-            } else {
-                out += char(u);
-            }
+            return writeUnitEscape(p, u);
     }
+    *p++ = '\\';
+    *p++ = short_;
+    return p;
 }
 
 void appendValue(QByteArray& out, const QJsonValue& value) {
     if (value.isString()) {
         JsonStream::appendString(out, value.toString());
+    } else if (value.isNull()) {
+        out += "null";
     } else {
         // Numbers, booleans and null as Qt writes them: a one-item compact array's inside.
         const QByteArray item = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
@@ -79,31 +84,42 @@ JsonStream::~JsonStream() {
 }
 
 void JsonStream::appendString(QByteArray& out, QStringView text) {
-    out += '"';
+    // Worst case six bytes a unit (\uXXXX); the unused end is cut off again.
+    const qsizetype start = out.size();
     const qsizetype n = text.size();
+    if (out.capacity() < start + n * 6 + 2) {
+        out.reserve(std::max(out.capacity() * 2, start + n * 6 + 2));
+    }
+    out.resize(start + n * 6 + 2);
+    char* p = out.data() + start;
+    *p++ = '"';
+    const char16_t* src = text.utf16();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80) {
-            appendAscii(out, u);
+        const char16_t u = src[i];
+        if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
+            *p++ = char(u);
+        } else if (u < 0x80) {
+            p = writeAsciiEscape(p, u);
         } else if (u < 0x800) {
-            out += char(0xc0 | (u >> 6));
-            out += char(0x80 | (u & 0x3f));
+            *p++ = char(0xc0 | (u >> 6));
+            *p++ = char(0x80 | (u & 0x3f));
         } else if (!QChar::isSurrogate(u)) {
-            out += char(0xe0 | (u >> 12));
-            out += char(0x80 | ((u >> 6) & 0x3f));
-            out += char(0x80 | (u & 0x3f));
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate()) {
-            const char32_t c = QChar::surrogateToUcs4(u, text[i + 1].unicode());
+            *p++ = char(0xe0 | (u >> 12));
+            *p++ = char(0x80 | ((u >> 6) & 0x3f));
+            *p++ = char(0x80 | (u & 0x3f));
+        } else if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(src[i + 1])) {
+            const char32_t c = QChar::surrogateToUcs4(u, src[i + 1]);
             ++i;
-            out += char(0xf0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3f));
-            out += char(0x80 | ((c >> 6) & 0x3f));
-            out += char(0x80 | (c & 0x3f));
+            *p++ = char(0xf0 | (c >> 18));
+            *p++ = char(0x80 | ((c >> 12) & 0x3f));
+            *p++ = char(0x80 | ((c >> 6) & 0x3f));
+            *p++ = char(0x80 | (c & 0x3f));
         } else {
-            appendEscapedUnit(out, u);  // a lone surrogate has no UTF-8 form
+            p = writeUnitEscape(p, u);  // a lone surrogate has no UTF-8 form
         }
     }
-    out += '"';
+    *p++ = '"';
+    out.truncate(p - out.constData());
 }
 
 QJsonArray JsonStream::defer(qsizetype count, ItemWriter writeItem) {
@@ -129,15 +145,23 @@ QJsonArray JsonStream::stringArray(const QStringList& lines) {
 
 QJsonArray JsonStream::rowArray(const QList<Row>& rows) {
     if (currentStream != nullptr && !rows.isEmpty()) {
-        return currentStream->defer(rows.size(),
-                                    [rows](qsizetype i, const QByteArray& indent, QByteArray& out) {
-                                        const Row& row = rows.at(i);
-                                        out += indent + "{\n" + indent + "    \"colour\": ";
-                                        appendValue(out, row.colour);
-                                        out += ",\n" + indent + "    \"text\": ";
-                                        appendString(out, row.text);
-                                        out += '\n' + indent + '}';
-                                    });
+        struct Frame {
+            QByteArray indent, open, middle, close;
+        };
+        auto frame = std::make_shared<Frame>();
+        return currentStream->defer(
+            rows.size(), [rows, frame](qsizetype i, const QByteArray& indent, QByteArray& out) {
+                if (frame->open.isEmpty() || frame->indent != indent) {
+                    *frame = {indent, indent + "{\n" + indent + "    \"colour\": ",
+                              ",\n" + indent + "    \"text\": ", '\n' + indent + '}'};
+                }
+                const Row& row = rows.at(i);
+                out += frame->open;
+                appendValue(out, row.colour);
+                out += frame->middle;
+                appendString(out, row.text);
+                out += frame->close;
+            });
     }
     QJsonArray out;
     for (const Row& row : rows) {
