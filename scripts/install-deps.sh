@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
           libbenchmark-dev python3-pyftpdlib clang-format
-          scdoc librsvg2-bin desktop-file-utils appstream dpkg-dev file poppler-utils)
+          scdoc librsvg2-bin desktop-file-utils appstream dpkg-dev file poppler-utils
+          xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
