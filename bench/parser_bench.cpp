@@ -10,6 +10,7 @@ static void BM_ParseReport(benchmark::State& state) {
     reportgen::Shape shape;
     shape.modules = int(state.range(0));
     shape.compact = state.range(1) != 0;
+    shape.randomNames = state.range(2) != 0;
     const QStringList lines = reportgen::generate(shape);
     qint64 bytes = 0;
     for (const QString& line : lines) {
@@ -27,7 +28,8 @@ static void BM_ParseReport(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(BM_ParseReport)
-    ->ArgsProduct({{1000, 10000, 100000}, {0, 1}})
+    ->ArgNames({"modules", "compact", "random"})
+    ->ArgsProduct({{1000, 10000, 100000}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

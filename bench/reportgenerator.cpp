@@ -1,5 +1,7 @@
 #include "reportgenerator.h"
 
+#include <random>
+
 namespace reportgen {
 
 namespace {
@@ -29,12 +31,24 @@ void header(QStringList& out, bool compact) {
         << QString() << QStringLiteral("LRU Sitting Time..........: 0:02:00:00") << QString();
 }
 
+QString randomName(std::mt19937& rng, bool patch) {
+    QString stem;
+    for (int c = 0; c < 2; ++c) {
+        stem += QChar(u'A' + int(rng() % 26));
+    }
+    stem += QStringLiteral("%1").arg(int(rng() % 1000000), 6, 10, QChar(u'0'));
+    return stem + (patch ? QStringLiteral("FX.DXP") : QStringLiteral(".DXP"));
+}
+
 void modules(QStringList& out, const Shape& shape) {
     out << QStringLiteral("**** Top of Module Listing ****");
+    std::mt19937 rng(20260101);
     for (int k = 0; k < shape.modules; ++k) {
-        const QString name = moduleName(k, k % 10 == 9);
+        const bool patch = k % 10 == 9;
+        const QString name = shape.randomNames ? randomName(rng, patch) : moduleName(k, patch);
         if (shape.compact) {
-            out << name.leftJustified(18, u' ') + QStringLiteral("v4.%1  Jan 01 99").arg(k % 90 + 10);
+            out << name.leftJustified(18, u' ') +
+                       QStringLiteral("v4.%1  Jan 01 99").arg(k % 90 + 10);
         } else {
             out << name << QStringLiteral("   Synthetic module %1").arg(k)
                 << QStringLiteral("   Version 4.%1   January 1, 1999").arg(k % 90 + 10)
@@ -80,7 +94,8 @@ void devices(QStringList& out, const Shape& shape) {
 
 void embedded(QStringList& out) {
     out << QStringLiteral("Top of file. [SYS:SYSTEM\\AUTOEXEC.DXS]") << QStringLiteral("-----")
-        << QStringLiteral("LOAD MONITOR") << QStringLiteral("End of file. [SYS:SYSTEM\\AUTOEXEC.DXS]")
+        << QStringLiteral("LOAD MONITOR")
+        << QStringLiteral("End of file. [SYS:SYSTEM\\AUTOEXEC.DXS]")
         << QStringLiteral("Top of file. [C:\\CONFIG.SYS]") << QStringLiteral("FILES=40")
         << QStringLiteral("End of file. [C:\\CONFIG.SYS]");
 }

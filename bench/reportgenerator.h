@@ -13,6 +13,8 @@ struct Shape {
     int disks = 8;
     int lanDrivers = 4;
     bool compact = false;
+    // Random module names in random order (from a fixed seed), instead of names spread evenly.
+    bool randomNames = false;
 };
 
 QStringList generate(const Shape& shape);
