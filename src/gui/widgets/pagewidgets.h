@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// Small builders for the controls the main window's pages share.
+namespace pagewidgets {
+
+QLabel* label(QWidget* parent, const QString& text, const QString& accessibleName = {});
+QGroupBox* group(QWidget* parent, const QString& title);
+// A read-only, fixed-pitch, unwrapped text view of an embedded file.
+QPlainTextEdit* fileView(QWidget* parent, const QString& accessibleName);
+// A raised panel with a centred caption above a view.
+QLabel* captionPanel(QWidget* parent, const QString& caption);
+// Fills a plain text view with lines in one go.
+void setLines(QPlainTextEdit* view, const QStringList& lines);
+// A fraction of a size, rounded to the nearest pixel.
+int rounded(double value);
+
+}  // namespace pagewidgets

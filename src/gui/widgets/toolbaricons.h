@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// Toolbar icons from the desktop theme, with a small drawn picture where the theme has none,
+// so every button shows a picture on any desktop.
+namespace toolbaricons {
+
+enum class Picture {
+    Open,
+    Find,
+    FindNext,
+    FindPrevious,
+    Top,
+    Database,
+    Download,
+    Update,
+    Abend,
+    Copy,
+    Print,
+    Exit,
+    Viewer
+};
+
+QIcon icon(Picture picture);
+
+}  // namespace toolbaricons

@@ -1,0 +1,218 @@
+#include "windowfixture.h"
+
+#include "gui/pages/configanalysissheet.h"
+#include "gui/pages/configtextpage.h"
+#include "gui/pages/dosfilessheet.h"
+#include "gui/pages/dxsfilessheet.h"
+#include "gui/pages/suggestionsheet.h"
+#include "gui/pages/voldriversheet.h"
+#include "gui/widgets/reporttextview.h"
+#include "gui/widgets/colouredlistmodel.h"
+#include "settings/datadirectory.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Row = ColouredListModel::Row;
+
+QString colourOf(const Row& row) {
+    if (!row.colours) {
+        return {};
+    }
+    const Rgb& b = row.colours->background;
+    return QStringLiteral("%1,%2,%3").arg(b.red).arg(b.green).arg(b.blue);
+}
+
+class MainWindowTest : public WindowFixture {};
+
+TEST_F(MainWindowTest, EmptyBeforeAnyLoad) {
+    MainWindow& w = makeWindow();
+    EXPECT_EQ(w.windowTitle(), "Daltrix Cartovex v2.66");
+    EXPECT_EQ(w.analysisSheet()->patchesLabel()->text(), "Patches");
+    EXPECT_EQ(w.analysisSheet()->otherDxpLabel()->text(), "Other DXPs");
+    EXPECT_EQ(w.suggestionSheet()->group()->title(), "Suggestions");
+    for (int i = 0; i < MainWindow::StatusPanelCount; ++i) {
+        EXPECT_TRUE(w.statusPanel(i)->text().isEmpty()) << i;
+    }
+    EXPECT_EQ(w.analysisSheet()->moduleModel()->rowCount(), 0);
+    EXPECT_EQ(w.suggestionSheet()->model()->rowCount(), 0);
+    EXPECT_FALSE(w.analysisSheet()->partialMatchesButton()->isVisible());
+    EXPECT_FALSE(w.action("mniHistSeparator")->isVisible());
+    EXPECT_FALSE(w.action("AltViewerBtnAction")->isVisible());
+    EXPECT_TRUE(m_dialogs.texts().isEmpty());
+}
+
+TEST_F(MainWindowTest, ExampleReportOnEveryPage) {
+    MainWindow& w = makeWindow();
+    w.openReport(example());
+    EXPECT_EQ(w.windowTitle(), "Daltrix Cartovex v2.66:  " + example().toUpper());
+    ConfigAnalysisSheet* a = w.analysisSheet();
+    EXPECT_EQ(a->serverInfoBox(0)->text(), "ACME-FS1");
+    EXPECT_EQ(a->serverInfoBox(1)->text(), "4.11");
+    EXPECT_EQ(a->otherDxpLabel()->text(), "Other DXPs: 12");
+    QStringList yellow;
+    for (const Row& row : a->moduleModel()->rows()) {
+        if (colourOf(row) == "255,255,0") {
+            yellow << row.text.left(12).trimmed();
+        }
+    }
+    EXPECT_EQ(yellow, QStringList({"AHA2940.HAM", "CE100B.LAN", "SCSIHD.CDM"}));
+    EXPECT_EQ(a->patchModel()->rowCount(), 4);
+    EXPECT_TRUE(w.configTextPage()->mainViewer()->toPlainText().contains("ACME-FS1"));
+    EXPECT_TRUE(w.dxsSheet()->startupText()->toPlainText().startsWith("LOAD AHA2940.HAM"));
+    EXPECT_TRUE(w.dxsSheet()->autoexecText()->toPlainText().contains("LOAD MONITOR"));
+    EXPECT_FALSE(w.dosSheet()->configSysMemo()->toPlainText().isEmpty());
+    EXPECT_EQ(w.volSheet()->volumeModel()->rowCount(), 3);
+    EXPECT_EQ(w.volSheet()->interruptModel()->rowCount(), 4);
+    EXPECT_EQ(w.volSheet()->volCountLabel()->text(), "(3 mounted volumes)");
+    EXPECT_EQ(w.suggestionSheet()->group()->title(), "Suggestions for server ACME-FS1 ");
+    EXPECT_GT(w.suggestionSheet()->model()->rowCount(), 5);
+    EXPECT_EQ(w.statusPanel(1)->text(), "207 lines");
+    EXPECT_EQ(w.statusPanel(2)->text(), "5kb");
+    EXPECT_TRUE(w.statusPanel(0)->text().isEmpty());
+    EXPECT_FALSE(a->progressBar()->isVisible());
+    EXPECT_TRUE(w.action("mniHist1")->isVisible());
+    EXPECT_EQ(w.action("mniHist1")->text(), example());
+    EXPECT_FALSE(w.action("mniHist2")->isVisible());
+}
+
+TEST_F(MainWindowTest, OneModuleSelectedAtMostOnTheAnalysisPage) {
+    MainWindow& w = makeWindow();
+    w.openReport(example());
+    ConfigAnalysisSheet* a = w.analysisSheet();
+    a->patchView()->setVisible(true);
+    a->plainPatchView()->setVisible(false);
+    QApplication::processEvents();
+    const auto clickRow = [](QListView* view, int row) {
+        const QRect r = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    };
+    clickRow(a->moduleView(), 1);
+    EXPECT_TRUE(a->moduleView()->selectionModel()->hasSelection());
+    clickRow(a->patchView(), 0);
+    EXPECT_TRUE(a->patchView()->selectionModel()->hasSelection());
+    EXPECT_FALSE(a->moduleView()->selectionModel()->hasSelection());
+    clickRow(a->moduleView(), 2);
+    EXPECT_FALSE(a->patchView()->selectionModel()->hasSelection());
+}
+
+TEST_F(MainWindowTest, AutoexecPanelSwitchesTwiceAndHighlightsUnderThePointer) {
+    MainWindow& w = makeWindow();
+    w.openReport(example());
+    w.tabs()->setCurrentIndex(MainWindow::DxsFiles);
+    DxsFilesSheet* dxs = w.dxsSheet();
+    QTest::mouseClick(dxs->autoexecPanel(), Qt::LeftButton);
+    EXPECT_EQ(dxs->autoexecPanel()->text(), "C:AUTOEXEC.DXS");
+    EXPECT_EQ(dxs->changeLabel()->text(), "Click for SYS:SYSTEM\\AUTOEXEC.DXS");
+    EXPECT_TRUE(dxs->dosAutoexecText()->isVisible());
+    EXPECT_FALSE(dxs->autoexecText()->isVisible());
+    QTest::mouseClick(dxs->changeLabel(), Qt::LeftButton);
+    EXPECT_EQ(dxs->autoexecPanel()->text(), "SYS:SYSTEM\\AUTOEXEC.DXS");
+    EXPECT_EQ(dxs->changeLabel()->text(), "Click for C:AUTOEXEC.DXS");
+    EXPECT_TRUE(dxs->autoexecText()->isVisible());
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(dxs->changeLabel(), &enter);
+    EXPECT_TRUE(dxs->panelHighlighted());
+    EXPECT_EQ(dxs->autoexecPanel()->palette().color(QPalette::Window), QColor(Qt::yellow));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(dxs->autoexecPanel(), &leave);
+    EXPECT_FALSE(dxs->panelHighlighted());
+}
+
+TEST_F(MainWindowTest, DefaultSizeRestoresBothWindows) {
+    MainWindow& w = makeWindow();
+    w.resize(900, 700);
+    w.action("DefaultSize1")->trigger();
+    EXPECT_EQ(w.size(), QSize(735, 555));
+    auto* manager = w.findChild<QDialog*>();
+    ASSERT_NE(manager, nullptr);
+    bool found = false;
+    for (QDialog* dialog : w.findChildren<QDialog*>()) {
+        if (dialog->windowTitle() == "Patch Database Manager") {
+            found = true;
+            EXPECT_EQ(dialog->size(), QSize(715, 535));
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(MainWindowTest, SearchButtonsAndViewerSwitchFollowThePage) {
+    MainWindow& w = makeWindow();
+    w.openReport(example());
+    auto* find = w.findChild<QToolButton*>("FindSpdBtn");
+    w.tabs()->setCurrentIndex(MainWindow::ConfigText);
+    EXPECT_TRUE(find->isEnabled());
+    EXPECT_TRUE(w.action("AltViewerBtnAction")->isVisible());
+    EXPECT_EQ(w.statusPanel(5)->text(), "1:1");
+    w.findChild<QToolButton*>("AltViewerBtn")->click();
+    EXPECT_FALSE(find->isEnabled());
+    EXPECT_TRUE(w.statusPanel(5)->text().isEmpty());
+    w.tabs()->setCurrentIndex(MainWindow::Suggestions);
+    EXPECT_FALSE(find->isEnabled());
+    EXPECT_FALSE(w.action("AltViewerBtnAction")->isVisible());
+}
+
+TEST_F(MainWindowTest, CopyPutsTheSummaryOnTheClipboard) {
+    MainWindow& w = makeWindow();
+    w.copySummary();
+    EXPECT_EQ(m_dialogs.texts(), QStringList{"No config file has been read!"});
+    w.openReport(example());
+    m_dialogs.clear();
+    w.findChild<QToolButton*>("btnCopySuggsToClipboard")->click();
+    const QString text = QApplication::clipboard()->text();
+    EXPECT_TRUE(
+        text.startsWith("  Cartovex v2.66 Summary Report for \r\n    Daltrix 4.11 Server "
+                        "ACME-FS1\r\n"));
+    EXPECT_TRUE(text.contains(" - Add more memory to server."));
+    ASSERT_EQ(m_dialogs.texts().size(), 1);
+    EXPECT_TRUE(m_dialogs.texts().at(0).startsWith("Suggestions have been copied"));
+}
+
+TEST_F(MainWindowTest, DroppedReportOpensAndOpenRemembersItsFolder) {
+    MainWindow& w = makeWindow();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(example())});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&w, &drop);
+    QTRY_COMPARE(w.analysisSheet()->serverInfoBox(0)->text(), QString("ACME-FS1"));
+    EXPECT_EQ(w.rootDir(), QString(CARTOVEX_SOURCE_DIR "/examples/"));
+    w.close();
+    EXPECT_EQ(readPreference("RootDir"), QString(CARTOVEX_SOURCE_DIR "/examples/"));
+    EXPECT_EQ(readPreference("Width"), "735");
+    EXPECT_EQ(readPreference("Height"), "555");
+}
+
+TEST_F(MainWindowTest, ClosingDuringALoadWaitsForItsEnd) {
+    MainWindow& w = makeWindow();
+    w.resize(800, 600);
+    const QString other = variant("other.txt", "ACME-FS1", "OTHER-FS2");
+    QTimer::singleShot(0, &w, [&] { w.openReport(other); });
+    QTimer::singleShot(0, &w, &MainWindow::close);
+    w.openReport(example());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.engine().loader().isLoading());
+    EXPECT_EQ(readPreference("Width"), "800");
+    // A load asked for while the window is closing is refused, not nested.
+    EXPECT_EQ(w.engine().model().ServerName, "ACME-FS1");
+}
+
+}  // namespace
