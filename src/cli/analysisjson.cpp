@@ -50,13 +50,13 @@ void addViews(QJsonObject& views, Engine& engine) {
     views.insert("OPatchListBox", patchRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
-    QList<JsonStream::Row> modules;
-    for (const auto& row :
-         analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules)) {
-        const QString colour = colourtable::moduleColourName(row.colour);
-        modules.append({row.text, colour.isEmpty() ? QJsonValue() : QJsonValue(colour)});
-    }
-    views.insert("OOtherDXPListBox", JsonStream::rowArray(modules));
+    const auto modules =
+        analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules);
+    views.insert("OOtherDXPListBox", JsonStream::rowArray(modules.size(), [modules](qsizetype i) {
+        const QString colour = colourtable::moduleColourName(modules.at(i).colour);
+        return JsonStream::Row{modules.at(i).text,
+                               colour.isEmpty() ? QJsonValue() : QJsonValue(colour)};
+    }));
     views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
     views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
 }

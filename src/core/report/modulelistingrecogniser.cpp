@@ -88,12 +88,15 @@ void ModuleListingRecogniser::moduleLine(int i, const QString& line) {
     if (m.CompactModuleLines) {
         entry = line.left(34);
     } else {
-        entry = caserules::padRight(line, 12);
-        if (m_ctx.has(i + 2, VersionLine)) {
-            entry += m_ctx.line(i + 2);
-        } else if (m_ctx.has(i + 3, VersionLine)) {
-            entry += m_ctx.line(i + 3);
-        }
+        const int versionAt = m_ctx.has(i + 2, VersionLine)   ? i + 2
+                              : m_ctx.has(i + 3, VersionLine) ? i + 3
+                                                              : -1;
+        const QString& version = m_ctx.line(versionAt);  // empty when there is none
+        // Built at its final size: the model keeps one entry per module.
+        entry.reserve(std::max<qsizetype>(line.size(), 12) + version.size());
+        entry += line;
+        entry.resize(std::max<qsizetype>(line.size(), 12), u' ');
+        entry += version;
     }
     if (isPatchModule(m_ctx, i)) {
         ++m.PatchModuleCount;

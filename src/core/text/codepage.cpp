@@ -42,6 +42,15 @@ QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qs
     return text;
 }
 
+// The number of lines splitLines() gives, so the list is allocated once at its size.
+qsizetype lineCount(const char* data, qsizetype n) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        count += data[i] == '\n' || (data[i] == '\r' && (i + 1 == n || data[i + 1] != '\n'));
+    }
+    return count + (n > 0 && data[n - 1] != '\n' && data[n - 1] != '\r');
+}
+
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
@@ -60,6 +69,7 @@ QStringList decodeLines(const QByteArray& bytes) {
     QStringList lines;
     const char* data = bytes.constData();
     const qsizetype n = bytes.size();
+    lines.reserve(lineCount(data, n));
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = data[i];

@@ -3,6 +3,7 @@
 #include <QCollatorSortKey>
 #include <QList>
 #include <algorithm>
+#include <limits>
 
 FastCollation::FastCollation(const QCollator& collator) {
     const QCollatorSortKey emptyKey = collator.sortKey(QString());
@@ -35,6 +36,9 @@ FastCollation::FastCollation(const QCollator& collator) {
 bool FastCollation::eligible(QStringView text) const {
     const char16_t* p = text.utf16();
     const qsizetype n = text.size();
+    if (n > std::numeric_limits<qint32>::max()) {
+        return false;
+    }
     for (qsizetype i = 0; i < n; ++i) {
         if (p[i] >= 128 || m_ranks[p[i]] == 0) {
             return false;

@@ -8,7 +8,9 @@
 
 // A set of texts compared with a FastCollation (so "abc" and "ABC" are one member), for texts
 // that the caller keeps alive and unchanged while they are members: it stores views, not
-// copies. Open addressing with linear probing; removal leaves a tombstone.
+// copies. Open addressing with linear probing, at most three quarters full; each slot keeps its
+// text's hash, so a probe looks at a text only when the hashes agree and growing never hashes a
+// text again. Removal leaves a tombstone.
 class FoldedTextSet {
   public:
     explicit FoldedTextSet(const FastCollation& collation) : m_collation(&collation) {}
@@ -23,15 +25,14 @@ class FoldedTextSet {
   private:
     struct Slot {
         const QChar* data = nullptr;
-        qsizetype size = Empty;
+        qint32 size = Empty;
+        quint32 hash = 0;
     };
-    static constexpr qsizetype Empty = -1;
-    static constexpr qsizetype Removed = -2;
+    static constexpr qint32 Empty = -1;
+    static constexpr qint32 Removed = -2;
 
-    // The slot holding an equal text, or -1.
-    qsizetype find(QStringView text) const;
-    // The slot of an equal text (or -1) and the first free slot on the way.
-    std::pair<qsizetype, qsizetype> probe(QStringView text, std::size_t hash) const;
+    // The slot holding an equal text (or -1) and the first free slot on the way.
+    std::pair<qsizetype, qsizetype> probe(QStringView text, quint32 hash) const;
     void grow();
 
     const FastCollation* m_collation;

@@ -144,18 +144,22 @@ QJsonArray JsonStream::stringArray(const QStringList& lines) {
 }
 
 QJsonArray JsonStream::rowArray(const QList<Row>& rows) {
-    if (currentStream != nullptr && !rows.isEmpty()) {
+    return rowArray(rows.size(), [rows](qsizetype i) { return rows.at(i); });
+}
+
+QJsonArray JsonStream::rowArray(qsizetype count, std::function<Row(qsizetype)> rowAt) {
+    if (currentStream != nullptr && count > 0) {
         struct Frame {
             QByteArray indent, open, middle, close;
         };
         auto frame = std::make_shared<Frame>();
         return currentStream->defer(
-            rows.size(), [rows, frame](qsizetype i, const QByteArray& indent, QByteArray& out) {
+            count, [rowAt, frame](qsizetype i, const QByteArray& indent, QByteArray& out) {
                 if (frame->open.isEmpty() || frame->indent != indent) {
                     *frame = {indent, indent + "{\n" + indent + "    \"colour\": ",
                               ",\n" + indent + "    \"text\": ", '\n' + indent + '}'};
                 }
-                const Row& row = rows.at(i);
+                const Row row = rowAt(i);
                 out += frame->open;
                 appendValue(out, row.colour);
                 out += frame->middle;
@@ -164,7 +168,8 @@ QJsonArray JsonStream::rowArray(const QList<Row>& rows) {
             });
     }
     QJsonArray out;
-    for (const Row& row : rows) {
+    for (qsizetype i = 0; i < count; ++i) {
+        const Row row = rowAt(i);
         out.append(QJsonObject{{"text", row.text}, {"colour", row.colour}});
     }
     return out;

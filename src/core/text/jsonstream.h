@@ -30,6 +30,8 @@ class JsonStream {
 
     static QJsonArray stringArray(const QStringList& lines);
     static QJsonArray rowArray(const QList<Row>& rows);
+    // The same for rows made one at a time as they are written.
+    static QJsonArray rowArray(qsizetype count, std::function<Row(qsizetype)> rowAt);
 
     // Writes the document and a final line break, as toJson(Indented) gives it.
     void write(const QJsonObject& root, std::FILE* out);

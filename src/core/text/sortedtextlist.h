@@ -55,6 +55,7 @@ class SortedTextList {
 
     // Ranked mode.
     void mergePending() const;
+    void sortPending() const;
     qsizetype lowerBound(const QString& line) const;
     // Moves every line into the keyed tree, keeping the order.
     void switchToKeys();
