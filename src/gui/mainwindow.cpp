@@ -8,6 +8,7 @@
 #include "gui/pages/patchessheet.h"
 #include "gui/pages/suggestionsheet.h"
 #include "gui/pages/voldriversheet.h"
+#include "gui/windows/abendlogform.h"
 #include "settings/datadirectory.h"
 #include "settings/preferences.h"
 #include "startup/upgradenotice.h"
@@ -98,6 +99,9 @@ void MainWindow::refreshViews() {
     m_patches->render(m_engine);
     m_compare->render(m_engine);
     showRecentFiles();
+    if (auto* abend = findChild<AbendLogForm*>()) {
+        abend->render();  // a load clears the abend view
+    }
 }
 
 void MainWindow::showRecentFiles() {

@@ -2,13 +2,14 @@
 
 #include "gui/pages/configtextpage.h"
 #include "gui/pages/patchessheet.h"
+#include "gui/windows/abendlogform.h"
 #include "gui/windows/aboutform.h"
 #include "gui/windows/firstrunwindow.h"
 #include "gui/windows/ftpstatusform.h"
 #include "gui/windows/ftpwizardform.h"
-#include "gui/windows/optionsform.h"
 #include "gui/windows/helpform.h"
 #include "gui/windows/intuseform.h"
+#include "gui/windows/optionsform.h"
 #include "gui/windows/partialmatchesform.h"
 #include "gui/windows/patchdbform.h"
 #include "gui/windows/placeholderwindow.h"
@@ -51,6 +52,8 @@ void MainWindow::createWindows() {
     auto* ftpStatus = new FtpStatusForm(this);
     auto* wizard = new FtpWizardForm(m_engine.download(), *ftpStatus, this);
     wizard->statusPanelChanged = [this](const QString& text) { m_status[0]->setText(text); };
+    auto* abend = new AbendLogForm(m_engine.abendLog(), this);
+    abend->initialFolder = [this] { return m_rootDir; };
     m_windows = {new IntUseForm(this),
                  manager,
                  nullptr,  // Partial Patch Set Matches: built with the list when opened
@@ -62,7 +65,7 @@ void MainWindow::createWindows() {
                  new FirstRunWindow(DataDirectory::controlledDatabasePath(),
                                     &FirstRun::registerIfPresent, this),
                  new RegisterOcxForm(m_dialogs, this),
-                 new PlaceholderWindow(QStringLiteral("Analyze Daltrix 4.11+ ABEND.LOG"), this),
+                 abend,
                  new PreparingPrintWindow(this),
                  manager->syncProgressWindow()};
     m_windows.at(WPatchDb)->resize(width() - 20, height() - 20);
@@ -141,7 +144,7 @@ void MainWindow::wizardCommand() {
 }
 
 void MainWindow::abendCommand() {
-    showPlaceholder(WAbendLog);
+    static_cast<AbendLogForm*>(m_windows.at(WAbendLog))->showBeside(size());
 }
 
 void MainWindow::showInterruptUsage() {

@@ -2,6 +2,7 @@
 
 #include "gui/mainwindow.h"
 #include "gui/windows/managerpictures.h"
+#include "gui/windows/windowpictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ int saveAll(MainWindow& window, const QString& folder) {
     }
     tabs->setCurrentIndex(0);
     written += managerpictures::saveAll(window, folder, tabs->count() + 1);
+    written += windowpictures::saveAll(window, folder, written + 1);
     return written;
 }
 
