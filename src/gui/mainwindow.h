@@ -19,6 +19,7 @@ class PatchesSheet;
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolButton;
 class SuggestionSheet;
@@ -83,9 +84,9 @@ class MainWindow : public QMainWindow, private StartupWindows {
     void databaseTypeInformation();
     void refreshViews();
 
-    // Test seams: the open dialog and the print dialog.
+    // Test seams: the open dialog, and the print dialog that sets up the printer.
     std::function<QString()> chooseReportFile;
-    std::function<bool()> choosePrinter;
+    std::function<bool(QPrinter&)> choosePrinter;
     // Called when the window is closed during a load: later message boxes are not shown.
     std::function<void()> silenceDialogs;
 

@@ -96,7 +96,7 @@ void MainWindow::printSummary() {
     PreparingPrintWindow* preparing = findChild<PreparingPrintWindow*>();
     const auto choose = [&] {
         if (choosePrinter) {
-            return choosePrinter();
+            return choosePrinter(printer);
         }
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;

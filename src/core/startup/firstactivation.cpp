@@ -1,7 +1,7 @@
 #include "startup/firstactivation.h"
 
 #include "download/downloadschedule.h"
-#include "download/downloadsettings.h"
+#include "download/optionsstate.h"
 #include "engine/engine.h"
 #include "settings/preferences.h"
 #include "startup/programinfo.h"
@@ -36,8 +36,11 @@ void FirstActivation::run() {
     UserDialogs& dialogs = m_engine.dialogs();
     IniFile& controlled = m_engine.databases().controlled();
     const Preferences prefs(controlled.path());
-    const bool uncontrolled = !Preferences::isControlledType(prefs.dbType());
-    const DownloadSettings download = DownloadSettings::load(controlled);
+    // The options window reads the database type and the download settings.
+    OptionsState& options = m_engine.download().options;
+    options.loadDatabaseType();
+    options.loadDownloadSettings();
+    const bool uncontrolled = options.DBTypeRadioGrp != 0;
     if (prefs.initialized() == 0) {
         m_windows.showFirstRunWindow();
     }
@@ -46,12 +49,13 @@ void FirstActivation::run() {
         dialogs.warn(warning);
     }
     try {
-        m_engine.databases().selectByType(prefs.dbType());
+        m_engine.databases().selectByType(
+            QLatin1String(uncontrolled ? Preferences::kUncontrolled : Preferences::kControlled));
     } catch (const OperationError& error) {
         dialogs.error(error.message());
     }
     m_windows.setDownloadControlsEnabled(!m_engine.databases().UncontrolledMode());
-    downloadStep(download.Frequency, m_engine.databases().UncontrolledMode());
+    downloadStep(options.fields.Frequency, m_engine.databases().UncontrolledMode());
     siblingStep();
 }
 

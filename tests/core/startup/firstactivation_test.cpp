@@ -88,6 +88,7 @@ TEST_F(FirstActivationTest, UncontrolledDatabaseGetsNoFormatWarningAndNoWizard) 
     EXPECT_TRUE(m_dialogs.texts().isEmpty());
 
     prefs().setDbType("controlled");
+    Preferences(DataDirectory::uncontrolledDatabasePath()).setDbType("controlled");
     FirstActivation(*m_engine, m_windows, {}, [] { return Monday; }).run();
     ASSERT_EQ(m_dialogs.texts().size(), 1);
     EXPECT_TRUE(m_dialogs.texts().at(0).contains("database format (2.0)"));

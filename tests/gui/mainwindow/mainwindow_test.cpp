@@ -6,22 +6,25 @@
 #include "gui/pages/dxsfilessheet.h"
 #include "gui/pages/suggestionsheet.h"
 #include "gui/pages/voldriversheet.h"
-#include "gui/widgets/reporttextview.h"
 #include "gui/widgets/colouredlistmodel.h"
+#include "gui/widgets/reporttextview.h"
+#include "gui/windows/preparingprintwindow.h"
 #include "settings/datadirectory.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QProgressBar>
-#include <QPushButton>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -213,6 +216,36 @@ TEST_F(MainWindowTest, ClosingDuringALoadWaitsForItsEnd) {
     EXPECT_EQ(readPreference("Width"), "800");
     // A load asked for while the window is closing is refused, not nested.
     EXPECT_EQ(w.engine().model().ServerName, "ACME-FS1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, PrintAsksThePrinterThenSendsTheJob) {
+    MainWindow& w = makeWindow();
+    bool asked = false;
+    w.choosePrinter = [&](QPrinter&) { return asked = true, false; };
+    w.printSummary();
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(m_dialogs.texts(), QStringList{"No config file has been read!"});
+
+    w.openReport(example());
+    m_dialogs.clear();
+    w.printSummary();  // cancelled: nothing printed, no message
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(m_dialogs.texts().isEmpty());
+
+    const QString pdf = m_home.filePath("summary.pdf");
+    w.choosePrinter = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    w.action("PrintSuggestions1")->trigger();
+    EXPECT_EQ(m_dialogs.texts(), QStringList{"Print job sent to print queue."});
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_FALSE(w.findChild<PreparingPrintWindow*>()->isVisible());
 }
 
 }  // namespace
