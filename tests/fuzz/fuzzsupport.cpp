@@ -1,0 +1,51 @@
+#include "fuzzsupport.h"
+
+#include "text/codepage.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+
+namespace fuzzsupport {
+
+QByteArray bytes(const std::uint8_t* data, std::size_t size) {
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+QStringList lines(const QByteArray& bytes) {
+    return codepage::decodeLines(bytes);
+}
+
+const QString& scratch() {
+    static int argc = 1;
+    static char name[] = "cartovex-fuzz";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* app =
+        QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        qputenv("CARTOVEX_HOME", dir.path().toLocal8Bit());
+        return dir.path() + u'/';
+    }();
+    (void)app;
+    return path;
+}
+
+QString writeFile(const QString& name, const QByteArray& bytes) {
+    const QString path = scratch() + name;
+    QFile file(path);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file opens");
+    require(file.write(bytes) == bytes.size(), "scratch file is written");
+    return path;
+}
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "property does not hold: %s\n", what);
+        std::abort();
+    }
+}
+
+}  // namespace fuzzsupport
