@@ -46,6 +46,12 @@ QString DownloadSession::refusalMessage() const {
                                 : downloadmessages::noConnection();
 }
 
+void DownloadSession::startOver() {
+    if (m_ftp.State() != TFTP::Connected && m_ftp.isIdle()) {
+        m_transferReady = true;
+    }
+}
+
 void DownloadSession::ConnectSpdBtnClick() {
     m_transferReady = true;
     m_downloadComplete = false;

@@ -48,6 +48,9 @@ class DownloadSession {
     // settings were written back; cleared when a new connection is requested.
     bool databaseReplaced() const { return m_replaced; }
     void setWizardStep(int step) { m_wizardStep = step; }
+    // A new session: when nothing is connected, the failure of an earlier session (whose lost
+    // connection reported no disconnect) no longer stops the wizard's first step.
+    void startOver();
     QString temporaryFile() const;
 
     // The wizard's refusal to go on for the current FailureReason.

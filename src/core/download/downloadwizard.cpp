@@ -30,6 +30,7 @@ void DownloadWizard::Reset() {
     v = WizardView{};
     v.chkPassiveMode = passive;
     m_session.setWizardStep(0);
+    m_session.startOver();
     const QString dash = QStringLiteral(" - ");
     v.DownloadFrequency = dash + m_options.frequencyCaption();
     v.LastDownload = dash + QLocale().toString(LastDbDownload::readDate(), QLocale::ShortFormat);

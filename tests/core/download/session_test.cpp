@@ -148,6 +148,14 @@ TEST_F(DownloadTest, RefusedConnectionGives1003AndTheConnectionRefusal) {
     EXPECT_TRUE(texts[1].endsWith("  below then disregard the above message and continue."));
     EXPECT_EQ(session().WizardStep(), 0);
     EXPECT_EQ(controlledBytes(), before);
+
+    // The wizard opened again tries to connect again instead of refusing for good.
+    download().wizard.open();
+    EXPECT_TRUE(session().TransferReady());
+    download().wizard.NextBtnClick();
+    ASSERT_TRUE(session().FTP1().waitForIdle(Bound));
+    ASSERT_EQ(m_dialogs.texts().size(), 3);
+    EXPECT_TRUE(m_dialogs.texts()[2].startsWith("A FTP Error has occured: \r\n1003: "));
 }
 
 TEST_F(DownloadTest, ConnectingWhileConnectedEndsTheSessionFirst) {
