@@ -3,6 +3,7 @@
 #include "text/codepage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -24,7 +25,10 @@ const QString& scratch() {
     static char* argv[] = {name, nullptr};
     static QCoreApplication* app =
         QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-    static QTemporaryDir dir;
+    // In memory where there is such a folder: the targets write a file on every input.
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/cartovex-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/cartovex-fuzz-XXXXXX"));
     static const QString path = [] {
         qputenv("CARTOVEX_HOME", dir.path().toLocal8Bit());
         return dir.path() + u'/';
