@@ -39,10 +39,15 @@ int main(int argc, char** argv) {
     // CARTOVEX_SCREENSHOTS=folder: save a picture of each page once started, then end.
     const QString pictures = qEnvironmentVariable("CARTOVEX_SCREENSHOTS");
     if (!pictures.isEmpty()) {
-        QTimer::singleShot(1500, &window, [&window, pictures] {
-            screenshots::saveAll(window, pictures);
-            window.close();
+        auto* shoot = new QTimer(&window);
+        QObject::connect(shoot, &QTimer::timeout, &window, [&window, pictures, shoot] {
+            if (!window.engine().loader().isLoading()) {  // the report first
+                shoot->stop();
+                screenshots::saveAll(window, pictures);
+                window.close();
+            }
         });
+        shoot->start(1500);
     }
     return app.exec();
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -67,7 +68,9 @@ void MainWindow::openRecent(int k) {
 
 void MainWindow::afterLoad(const ReportLoader::Result& result) {
     if (m_closeRequested) {
+        // The user closed the window during the load: the program ends now.
         close();
+        QCoreApplication::quit();
         return;
     }
     if (result.started) {

@@ -153,4 +153,9 @@ void MainWindow::createStatusBar() {
         bar->addWidget(m_status[i]);
     }
     m_status[5]->setAlignment(Qt::AlignCenter);
+    // The designed widths were made for a smaller font: the size and position panels get
+    // room for their longest texts.
+    const QFontMetrics metrics(m_status[2]->font());
+    m_status[2]->setFixedWidth(qMax(Widths[2], metrics.horizontalAdvance("999999kb") + 10));
+    m_status[5]->setFixedWidth(qMax(Widths[5], metrics.horizontalAdvance("999999:999") + 10));
 }

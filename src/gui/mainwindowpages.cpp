@@ -83,9 +83,12 @@ void MainWindow::applyLayout() {
     m_suggestions->applyLayout(page);
     m_patches->applyLayout(page);
     m_compare->applyLayout(page);
-    // Status panel 4 takes what the other panels leave, but at least 150 pixels.
+    // Status panel 4 takes what the other panels leave (the bar's width - 485 at the designed
+    // panel widths), but 150 pixels while the bar is narrower than 636.
     const int barWidth = statusBar()->width();
-    // The bar's own spacing between the panels comes off the wide panel too.
-    const int spacing = 6 * StatusPanelCount;
-    m_status[4]->setFixedWidth(barWidth < 636 ? 150 : barWidth - 485 - spacing);
+    int others = 15 + 6 * StatusPanelCount;  // the bar's margin and its spacing between panels
+    for (int i : {0, 1, 2, 3, 5}) {
+        others += m_status[i]->width();
+    }
+    m_status[4]->setFixedWidth(barWidth < 636 ? 150 : qMax(barWidth - others, 150));
 }
