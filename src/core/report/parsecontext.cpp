@@ -9,11 +9,6 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       m_lines(model_.ReportLines),
       m_masks(std::size_t(model_.ReportLines.size()), 0) {}
 
-const QString& ParseContext::line(int i) const {
-    static const QString empty;
-    return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : empty;
-}
-
 bool ParseContext::has(int i, const LineMarker& marker) const {
     if (i < 0 || i >= m_lines.size()) {
         return marker.text().isEmpty();

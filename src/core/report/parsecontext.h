@@ -24,7 +24,9 @@ class ParseContext {
     bool headerShown = false;
 
     // Line i of the report; a line beyond the last one reads as empty.
-    const QString& line(int i) const;
+    const QString& line(int i) const {
+        return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : m_empty;
+    }
     int lineCount() const { return int(m_lines.size()); }
     // Line i contains the marker (a line beyond the last one is empty).
     bool has(int i, const LineMarker& marker) const;
@@ -34,6 +36,7 @@ class ParseContext {
 
   private:
     const QStringList& m_lines;
+    const QString m_empty;
     mutable std::vector<quint64> m_masks;  // each line's character summary, 0 until needed
 };
 

@@ -36,19 +36,26 @@ const std::array<char16_t, 256>* byteTable() {
 QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qsizetype size) {
     QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    // ASCII maps to itself: widen every byte in one simple pass, then mend the others.
+    uchar high = 0;
     for (qsizetype i = 0; i < size; ++i) {
-        out[i] = table[uchar(from[i])];
+        const uchar b = uchar(from[i]);
+        out[i] = b;
+        high |= b;
+    }
+    if (high & 0x80) {
+        for (qsizetype i = 0; i < size; ++i) {
+            out[i] = table[uchar(from[i])];
+        }
     }
     return text;
 }
 
 // The number of lines splitLines() gives, so the list is allocated once at its size.
-qsizetype lineCount(const char* data, qsizetype n) {
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        count += data[i] == '\n' || (data[i] == '\r' && (i + 1 == n || data[i + 1] != '\n'));
-    }
-    return count + (n > 0 && data[n - 1] != '\n' && data[n - 1] != '\r');
+qsizetype lineCount(const QByteArray& bytes) {
+    const qsizetype n = bytes.size();
+    const qsizetype breaks = bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n");
+    return breaks + (n > 0 && bytes.back() != '\n' && bytes.back() != '\r');
 }
 
 }  // namespace
@@ -69,7 +76,7 @@ QStringList decodeLines(const QByteArray& bytes) {
     QStringList lines;
     const char* data = bytes.constData();
     const qsizetype n = bytes.size();
-    lines.reserve(lineCount(data, n));
+    lines.reserve(lineCount(bytes));
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const char c = data[i];

@@ -94,6 +94,21 @@ void JsonStream::appendString(QByteArray& out, QStringView text) {
     char* p = out.data() + start;
     *p++ = '"';
     const char16_t* src = text.utf16();
+    // Most texts need neither escapes nor UTF-8: one test of all and a plain copy.
+    bool plain = true;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = src[i];
+        plain &= (u >= 0x20) & (u < 0x80) & (u != u'"') & (u != u'\\');
+    }
+    if (plain) {
+        for (qsizetype i = 0; i < n; ++i) {
+            p[i] = char(src[i]);
+        }
+        p += n;
+        *p++ = '"';
+        out.truncate(p - out.constData());
+        return;
+    }
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = src[i];
         if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
