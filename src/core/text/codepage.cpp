@@ -53,9 +53,14 @@ QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qs
 
 // The number of lines splitLines() gives, so the list is allocated once at its size.
 qsizetype lineCount(const QByteArray& bytes) {
+    const uchar* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype n = bytes.size();
-    const qsizetype breaks = bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n");
-    return breaks + (n > 0 && bytes.back() != '\n' && bytes.back() != '\r');
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        // A CR counts unless an LF follows; an LF always counts.
+        breaks += (data[i] == '\n') + (data[i] == '\r' && (i + 1 == n || data[i + 1] != '\n'));
+    }
+    return breaks + (n > 0 && data[n - 1] != '\n' && data[n - 1] != '\r');
 }
 
 }  // namespace
