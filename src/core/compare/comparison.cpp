@@ -107,7 +107,8 @@ ReportLoader::Result Comparison::CompareServers(const ChooseReport& chooseReport
         m_progress.pumpEvents();
         CompareTableBuilder(m_page.ListView1, m_progress)
             .BuildCompareTable(m_baseline, m_compare, m_model.CompactModuleLines);
-        if (m_loader.includeCompareDifferences()) {
+        // A refused compare report resets nothing, so its differences may stand already.
+        if (m_loader.includeCompareDifferences() && !m_differencesAppended) {
             AppendCompareDifferences();
         }
     }

@@ -172,6 +172,17 @@ TEST_F(CompareTest, ARefusedCompareReportSnapshotsTheReportStillShown) {
     for (const CompareRow& row : t.rows) {
         EXPECT_FALSE(row.marked) << row.caption.toStdString();
     }
+
+    // With the box ticked, a refused report after a compare does not append the same
+    // differences a second time.
+    compare().ResetBaseline();
+    compare().ChooseBaseline();
+    ASSERT_TRUE(compareWith("comp-fs2.txt").error.isNull());
+    compare().includeCheckBoxClicked(true);
+    const QStringList once = differences(engine().model().Suggestions);
+    ASSERT_FALSE(once.isEmpty());
+    compareWith("postrix.txt");
+    EXPECT_EQ(differences(engine().model().Suggestions), once);
 }
 
 }  // namespace
