@@ -3,7 +3,7 @@
 #include "output.h"
 
 #include "engine/engine.h"
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 #include "ui/operationerror.h"
 
 namespace commands {

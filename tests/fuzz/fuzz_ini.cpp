@@ -5,8 +5,8 @@
 
 #include "fuzzsupport.h"
 
-#include "patchdb/inifile.h"
-#include "patchdb/inilines.h"
+#include "ini/inifile.h"
+#include "ini/inilines.h"
 #include "text/codepage.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "text/sortedtextlist.h"
 #include "ui/progress.h"
 

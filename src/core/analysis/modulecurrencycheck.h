@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/analysisstate.h"
+#include "ini/inifile.h"
 #include "model/servermodel.h"
-#include "patchdb/inifile.h"
 #include "text/sortedtextlist.h"
 #include "ui/progress.h"
 

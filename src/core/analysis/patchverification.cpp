@@ -1,8 +1,8 @@
 #include "analysis/patchverification.h"
 
+#include "ini/inilines.h"
 #include "model/mainviews.h"
 #include "model/servermodel.h"
-#include "patchdb/inilines.h"
 #include "patchdb/patchdatabasemanager.h"
 #include "text/caserules.h"
 #include "text/numberconversion.h"

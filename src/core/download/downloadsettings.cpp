@@ -1,6 +1,6 @@
 #include "download/downloadsettings.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 #include "settings/preferences.h"
 

@@ -1,8 +1,8 @@
 #include "patchdb/databaseselection.h"
 
 #include "download/downloadsettings.h"
+#include "ini/inilines.h"
 #include "patchdb/defaultdatabase.h"
-#include "patchdb/inilines.h"
 #include "settings/datadirectory.h"
 #include "settings/lastdbdownload.h"
 #include "settings/preferences.h"

@@ -1,7 +1,7 @@
 #include "patchdb/databasesync.h"
 
+#include "ini/inilines.h"
 #include "patchdb/customentrylines.h"
-#include "patchdb/inilines.h"
 #include "patchdb/patchdatabasemanager.h"
 #include "text/caserules.h"
 

@@ -1,6 +1,6 @@
 #include "patchdb/defaultdatabase.h"
 
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "patchdb/manualupdate.h"
 
 #include "download/downloadsettings.h"
+#include "ini/inilines.h"
 #include "patchdb/databaseselection.h"
-#include "patchdb/inilines.h"
 #include "settings/settingswriteback.h"
 #include "ui/userdialogs.h"
 

@@ -1,7 +1,7 @@
 #include "patchdb/patchdatabasemanager.h"
 
+#include "ini/inilines.h"
 #include "patchdb/defaultdatabase.h"
-#include "patchdb/inilines.h"
 #include "settings/preferences.h"
 #include "text/caserules.h"
 

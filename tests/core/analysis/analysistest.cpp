@@ -2,7 +2,7 @@
 
 #include "analysis/patchverification.h"
 #include "analysis/suggestionsengine.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 #include "ui/operationerror.h"
 

@@ -4,7 +4,7 @@
 
 #include "testsupport.h"
 
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Adding, reading, showing and deleting custom entries.
 #include "customtest.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "ui/operationerror.h"
 
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // Sync Databases, Check Sync Status and the manual update's synchronisation.
 #include "customtest.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "databasetest.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 
 #include <QFile>

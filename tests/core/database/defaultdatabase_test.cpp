@@ -1,7 +1,7 @@
 #include "databasetest.h"
 
+#include "ini/inifile.h"
 #include "patchdb/defaultdatabase.h"
-#include "patchdb/inifile.h"
 #include "ui/operationerror.h"
 
 #include <QDir>

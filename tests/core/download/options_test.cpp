@@ -1,7 +1,7 @@
 #include "downloadtest.h"
 
 #include "download/downloadschedule.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 #include "settings/daycount.h"
 #include "settings/lastdbdownload.h"

@@ -2,8 +2,8 @@
 // Core DXPs section, Add/Change and Remove.
 #include "managertest.h"
 
+#include "ini/inifile.h"
 #include "patchdb/coremodulepage.h"
-#include "patchdb/inifile.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 #include "managertest.h"
 #include "testsupport.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "patchdb/patchkitimport.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // set names, the file set keys, save, delete, create default, close and delete a patch set.
 #include "managertest.h"
 
+#include "ini/inifile.h"
 #include "patchdb/defaultdatabase.h"
-#include "patchdb/inifile.h"
 #include "settings/preferences.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The main window's update of the controlled database from a manually downloaded file.
 #include "managertest.h"
 
-#include "patchdb/inifile.h"
-#include "patchdb/inilines.h"
+#include "ini/inifile.h"
+#include "ini/inilines.h"
 #include "settings/lastdbdownload.h"
 #include "settings/preferences.h"
 

@@ -1,6 +1,6 @@
 #include "pipelinetest.h"
 
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "report/recentfilelist.h"
 
 #include <QFile>

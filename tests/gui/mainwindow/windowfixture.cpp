@@ -1,7 +1,7 @@
 #include "windowfixture.h"
 
 #include "gui/windows/firstrunwindow.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 
 #include <QLabel>

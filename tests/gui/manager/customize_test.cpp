@@ -5,7 +5,7 @@
 #include "gui/windows/patchdb/customizedbpage.h"
 #include "gui/windows/patchdb/patchdatabasepage.h"
 #include "gui/windows/syncprogressform.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 
 #include <QApplication>
 #include <QButtonGroup>

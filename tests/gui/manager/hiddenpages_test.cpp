@@ -4,7 +4,7 @@
 
 #include "gui/windows/patchdb/coredxpspage.h"
 #include "gui/windows/patchdb/importpatchespage.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "managerwindowtest.h"
 
 #include "gui/windows/patchdb/patchdatabasepage.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

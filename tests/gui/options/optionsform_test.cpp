@@ -1,6 +1,6 @@
 #include "gui/windows/optionsform.h"
 #include "engine/engine.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "settings/datadirectory.h"
 #include "testsupport.h"
 #include "ui/recordingdialogs.h"

@@ -1,6 +1,6 @@
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 #include "filebytes.h"
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "ui/operationerror.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 
 #include "text/codepage.h"
 #include "ui/operationerror.h"

@@ -1,6 +1,6 @@
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 
-#include "patchdb/inilines.h"
+#include "ini/inilines.h"
 #include "text/caserules.h"
 #include "text/codepage.h"
 #include "text/numberconversion.h"

@@ -1,4 +1,4 @@
-#include "patchdb/inifile.h"
+#include "ini/inifile.h"
 #include "filebytes.h"
 #include "ui/operationerror.h"
 
