@@ -50,13 +50,15 @@ void addViews(QJsonObject& views, Engine& engine) {
     views.insert("OPatchListBox", patchRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
-    const auto modules =
-        analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules);
-    views.insert("OOtherDXPListBox", JsonStream::rowArray(modules.size(), [modules](qsizetype i) {
-        const QString colour = colourtable::moduleColourName(modules.at(i).colour);
-        return JsonStream::Row{modules.at(i).text,
-                               colour.isEmpty() ? QJsonValue() : QJsonValue(colour)};
-    }));
+    // One row at a time as it is written: a big report's rows are never all held at once.
+    const QStringList modules = engine.model().OtherModules.lines();
+    const QStringList outOfDate = a.OutOfDateModules;
+    views.insert(
+        "OOtherDXPListBox", JsonStream::rowArray(modules.size(), [modules, outOfDate](qsizetype i) {
+            const auto row = analysisviews::moduleRows({modules.at(i)}, outOfDate).at(0);
+            const QString colour = colourtable::moduleColourName(row.colour);
+            return JsonStream::Row{row.text, colour.isEmpty() ? QJsonValue() : QJsonValue(colour)};
+        }));
     views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
     views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
 }

@@ -55,7 +55,7 @@ bool FoldedTextSet::remove(QStringView text) {
 }
 
 void FoldedTextSet::clear() {
-    m_slots.clear();
+    std::vector<Slot>().swap(m_slots);  // gives the memory back
     m_size = 0;
     m_used = 0;
 }

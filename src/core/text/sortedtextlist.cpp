@@ -44,7 +44,7 @@ bool SortedTextList::add(const QString& line) {
     if (m_keyed) {
         return addKeyed(line);
     }
-    if (m_unique && !m_set.insert(line)) {
+    if (m_unique && (sortedIndexOf(line) >= 0 || !m_set.insert(line))) {
         return false;
     }
     m_pending.append(line);
@@ -77,6 +77,7 @@ void SortedTextList::mergePending() const {
         m_lines.swap(merged);
     }
     m_pending.clear();
+    m_set.clear();  // it holds the pending lines only
 }
 
 void SortedTextList::sortPending() const {
@@ -120,6 +121,14 @@ qsizetype SortedTextList::lowerBound(const QString& line) const {
     return qsizetype(at - m_lines.cbegin());
 }
 
+qsizetype SortedTextList::sortedIndexOf(const QString& line) const {
+    const FastCollation& ranks = fast();
+    const auto at = std::lower_bound(
+        m_lines.cbegin(), m_lines.cend(), line,
+        [&ranks](const QString& a, const QString& b) { return ranks.compare(a, b) < 0; });
+    return at != m_lines.cend() && ranks.equal(*at, line) ? qsizetype(at - m_lines.cbegin()) : -1;
+}
+
 int SortedTextList::indexOf(const QString& line) const {
     if (m_keyed) {
         const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
@@ -128,7 +137,7 @@ int SortedTextList::indexOf(const QString& line) const {
     if (!fast().eligible(line)) {
         return -1;  // a ranked list holds no line that needs the full collator
     }
-    if (m_unique && !m_set.contains(line)) {
+    if (m_unique && !m_set.contains(line) && sortedIndexOf(line) < 0) {
         return -1;
     }
     const qsizetype at = lowerBound(line);
@@ -137,7 +146,7 @@ int SortedTextList::indexOf(const QString& line) const {
 
 bool SortedTextList::contains(const QString& line) const {
     if (!m_keyed && m_unique) {
-        return fast().eligible(line) && m_set.contains(line);
+        return fast().eligible(line) && (m_set.contains(line) || sortedIndexOf(line) >= 0);
     }
     return indexOf(line) >= 0;
 }
@@ -156,10 +165,7 @@ bool SortedTextList::remove(const QString& line) {
     if (at < 0) {
         return false;
     }
-    if (m_unique) {
-        m_set.remove(m_lines.at(at));
-    }
-    m_lines.removeAt(at);
+    m_lines.removeAt(at);  // merged by indexOf(), so the set of pending lines is empty
     return true;
 }
 

@@ -16,8 +16,9 @@
 //
 // Lines made of tab and printable ASCII only (what reports hold) are compared through the
 // collator's per-character ranks (FastCollation): an added line goes to a pending list, a hash
-// set answers at once whether an equal line is present, and the pending lines are sorted and
-// merged in one go when the order is next needed. The first line that needs the full collator
+// set of the pending lines and a binary search of the merged ones answer at once whether an
+// equal line is present, and the pending lines are sorted and merged in one go when the order
+// is next needed. The first line that needs the full collator
 // (or a case-sensitive list) moves the list to collation keys in a balanced tree, where every
 // insert is logarithmic. Both ways give the same order for every input.
 class SortedTextList {
@@ -57,6 +58,8 @@ class SortedTextList {
     void mergePending() const;
     void sortPending() const;
     qsizetype lowerBound(const QString& line) const;
+    // Index of an equal line among the merged lines, or -1.
+    qsizetype sortedIndexOf(const QString& line) const;
     // Moves every line into the keyed tree, keeping the order.
     void switchToKeys();
 
@@ -68,10 +71,10 @@ class SortedTextList {
     Qt::CaseSensitivity m_cs;
     bool m_keyed;
     // Ranked mode: the sorted lines, the lines added since the last merge, and (unique mode)
-    // the set of both.
+    // the set of the pending lines.
     mutable QStringList m_lines;
     mutable QStringList m_pending;
-    FoldedTextSet m_set;
+    mutable FoldedTextSet m_set;
     // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;
