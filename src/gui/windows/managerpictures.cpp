@@ -5,6 +5,8 @@
 #include "gui/windows/registerocxform.h"
 #include "gui/windows/syncprogressform.h"
 
+#include "gui/widgets/picturefolder.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -14,27 +16,7 @@
 
 namespace {
 
-class Pictures {
-  public:
-    Pictures(const QString& folder, int first) : m_folder(folder), m_number(first) {}
-
-    void save(QWidget& window, QString name) {
-        QApplication::processEvents();
-        name = name.toLower().replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")),
-                                      QStringLiteral("-"));
-        const QString file = QDir(m_folder).filePath(
-            QStringLiteral("%1-%2.png").arg(m_number++, 2, 10, QLatin1Char('0')).arg(name));
-        if (window.grab().save(file)) {
-            ++m_written;
-        }
-    }
-    int written() const { return m_written; }
-
-  private:
-    QString m_folder;
-    int m_number;
-    int m_written = 0;
-};
+using Pictures = PictureFolder;
 
 void saveManager(PatchDBForm& form, Pictures& pictures) {
     form.state().revealHiddenPages();
