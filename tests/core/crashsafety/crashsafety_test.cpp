@@ -45,7 +45,7 @@ QProcess* start(const QString& home, const QStringList& args) {
 
 // The command's writes that the killed run may have made: the same command run to its end on a
 // copy of the state before.
-Files stateAfter(const Files& before, const QStringList& args) {
+Files stateAfter(const Files& before, const QStringList& args, const QString& home) {
     QTemporaryDir copy;
     for (auto it = before.begin(); it != before.end(); ++it) {
         QFile file(QDir(copy.path()).filePath(it.key()));
@@ -53,7 +53,11 @@ Files stateAfter(const Files& before, const QStringList& args) {
         file.write(it.value());
     }
     testsupport::runCli(copy.path(), QStringList{"--home", copy.path()} + args);
-    return snapshot(copy.path());
+    Files after = snapshot(copy.path());
+    for (QByteArray& bytes : after) {
+        bytes.replace(copy.path().toLocal8Bit(), home.toLocal8Bit());  // paths the files hold
+    }
+    return after;
 }
 
 bool linesFrom(const QByteArray& now, const QByteArray& before, const QByteArray& after) {
@@ -109,7 +113,7 @@ TEST(CrashSafety, KilledWritesLeaveTheOldOrTheNewDatabases) {
         }
         if (now != before) {
             ++changed;
-            const Files after = stateAfter(before, args);
+            const Files after = stateAfter(before, args, home);
             for (const QString& name : Databases) {
                 const bool whole = now[name] == before[name] || now[name] == after[name];
                 // "custom add" and "options set" write their keys one file write at a time,
@@ -123,10 +127,12 @@ TEST(CrashSafety, KilledWritesLeaveTheOldOrTheNewDatabases) {
         }
         if (round % 20 == 19) {
             // A command that runs to its end leaves no temporary file behind.
-            testsupport::runCli(home, {"--home", home, "options", "set", "--user", "u"});
+            testsupport::runCli(
+                home, {"--home", home, "options", "set", "--user", "u" + QString::number(round)});
             EXPECT_EQ(entries(home).join(u' ').toStdString(), cleanEntries.join(u' ').toStdString())
                 << "after round " << round;
         }
     }
     RecordProperty("changed", changed);
+    EXPECT_GT(changed, 0);  // some kills landed while the files were being written
 }

@@ -78,3 +78,16 @@ TEST_F(IniLinesTest, FileOperationsTestDeleteAndCopyKeepingTheTime) {
     EXPECT_FALSE(IniLines::exists(target));
     EXPECT_FALSE(IniLines::remove(target));
 }
+
+// A write that was killed leaves "<name>.<pid>.tmp"; the next write in the folder removes it once
+// its process is gone, and leaves every other file alone.
+TEST_F(IniLinesTest, TheNextWriteRemovesTemporariesOfKilledWrites) {
+    filebytes::write(path("quarixdb.ini.999999999.tmp"), "half a file");
+    filebytes::write(path("CARTOVEX.INI.999999998.tmp"), "half a file");
+    filebytes::write(path("quarixdb.ini.backup"), "kept");
+    filebytes::write(path("notes.1.tmp"), "kept: process 1 still runs");
+    IniLines::save(path("quarixdb.ini"), {QStringLiteral("[Preferences]")});
+    EXPECT_EQ(filebytes::entries(m_dir.path()),
+              (QStringList{"notes.1.tmp", "quarixdb.ini", "quarixdb.ini.backup"}));
+    EXPECT_EQ(filebytes::read(path("quarixdb.ini")), QByteArray("[Preferences]\r\n"));
+}
