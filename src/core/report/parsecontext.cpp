@@ -6,18 +6,17 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       views(views_),
       hooks(hooks_),
       startedByCompare(startedByCompare_),
-      m_lines(model_.ReportLines),
-      m_masks(std::size_t(model_.ReportLines.size()), 0) {}
+      m_lines(model_.ReportLines) {}
 
 bool ParseContext::has(int i, const LineMarker& marker) const {
     if (i < 0 || i >= m_lines.size()) {
         return marker.text().isEmpty();
     }
-    quint64& mask = m_masks[std::size_t(i)];
-    if (mask == 0) {
-        mask = LineMarker::maskOf(m_lines.at(i));
+    MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
+    if (slot.line != i) {
+        slot = {i, LineMarker::maskOf(m_lines.at(i))};
     }
-    return (mask & marker.mask()) == marker.mask() && m_lines.at(i).contains(marker.text());
+    return (slot.mask & marker.mask()) == marker.mask() && m_lines.at(i).contains(marker.text());
 }
 
 void ParseContext::addSuggestion(const QString& text) {

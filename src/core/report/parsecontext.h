@@ -7,7 +7,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <array>
 
 // What every recogniser of one parse shares: the model and views it fills, the report's
 // lines with look-ahead, the hooks, and the header states that two recognisers use.
@@ -37,7 +37,13 @@ class ParseContext {
   private:
     const QStringList& m_lines;
     const QString m_empty;
-    mutable std::vector<quint64> m_masks;  // each line's character summary, 0 until needed
+    // The character summaries of the last lines looked at: the recognisers look at most four
+    // lines ahead, so a few slots serve a whole parse.
+    struct MaskSlot {
+        int line = -1;
+        quint64 mask = 0;
+    };
+    mutable std::array<MaskSlot, 8> m_masks;
 };
 
 namespace reporttext {
