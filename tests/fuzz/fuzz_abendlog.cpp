@@ -3,25 +3,9 @@
 #include "fuzzsupport.h"
 
 #include "engine/engine.h"
-#include "ui/progress.h"
-#include "ui/recordingdialogs.h"
-
-#include <QFile>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool ready = [] {
-        const QString home = fuzzsupport::scratch();
-        QFile::remove(home + "quarixdb.ini");
-        return QFile::copy(QStringLiteral(CARTOVEX_FUZZ_DATABASE), home + "quarixdb.ini");
-    }();
-    fuzzsupport::require(ready, "the database is in place");
-    static RecordingDialogs dialogs;
-    static NullProgress progress;
-    static Engine engine(dialogs, progress);
-    static const bool created = engine.create();
-    fuzzsupport::require(created, "the engine starts");
-
-    dialogs.clear();
+    Engine& engine = fuzzsupport::engine();
     const QString path = fuzzsupport::writeFile("ABEND.LOG", fuzzsupport::bytes(data, size));
     AbendLog& log = engine.abendLog();
     log.openLogFile(path);

@@ -6,25 +6,9 @@
 #include "engine/engine.h"
 #include "patchdb/customentrylines.h"
 #include "patchdb/databasesync.h"
-#include "ui/progress.h"
-#include "ui/recordingdialogs.h"
-
-#include <QFile>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool ready = [] {
-        const QString home = fuzzsupport::scratch();
-        QFile::remove(home + "quarixdb.ini");
-        return QFile::copy(QStringLiteral(CARTOVEX_FUZZ_DATABASE), home + "quarixdb.ini");
-    }();
-    fuzzsupport::require(ready, "the database is in place");
-    static RecordingDialogs dialogs;
-    static NullProgress progress;
-    static Engine engine(dialogs, progress);
-    static const bool created = engine.create();
-    fuzzsupport::require(created, "the engine starts");
-
-    dialogs.clear();
+    Engine& engine = fuzzsupport::engine();
     const QByteArray bytes = fuzzsupport::bytes(data, size);
     const QStringList text = fuzzsupport::lines(bytes);
     for (const QString& name : {DatabaseSync::CustomEntries, DatabaseSync::CustomFileSets}) {

@@ -1,6 +1,9 @@
 #include "fuzzsupport.h"
 
+#include "engine/engine.h"
 #include "text/codepage.h"
+#include "ui/progress.h"
+#include "ui/recordingdialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +46,22 @@ QString writeFile(const QString& name, const QByteArray& bytes) {
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "scratch file opens");
     require(file.write(bytes) == bytes.size(), "scratch file is written");
     return path;
+}
+
+Engine& engine() {
+    static const bool ready = [] {
+        const QString home = scratch();
+        QFile::remove(home + "quarixdb.ini");
+        return QFile::copy(QStringLiteral(CARTOVEX_FUZZ_DATABASE), home + "quarixdb.ini");
+    }();
+    require(ready, "the database is in place");
+    static RecordingDialogs dialogs;
+    static NullProgress progress;
+    static Engine engine(dialogs, progress);
+    static const bool created = engine.create();
+    require(created, "the engine starts");
+    dialogs.clear();
+    return engine;
 }
 
 void require(bool holds, const char* what) {

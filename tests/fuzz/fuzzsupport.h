@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+class Engine;
+
 // What the fuzz targets share: the input as bytes and as report lines, a scratch folder that
 // lasts for the run, and a failed property that stops the run.
 namespace fuzzsupport {
@@ -16,6 +18,9 @@ QStringList lines(const QByteArray& bytes);
 const QString& scratch();
 // Writes the bytes to a file in the scratch folder and returns its path.
 QString writeFile(const QString& name, const QByteArray& bytes);
+// The engine of the run, over the scratch folder with the fuzz database in place (made once);
+// the messages of the previous input are forgotten.
+Engine& engine();
 // Stops the run with a message when a property does not hold.
 void require(bool holds, const char* what);
 
