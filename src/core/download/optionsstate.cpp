@@ -1,5 +1,6 @@
 #include "download/optionsstate.h"
 
+#include "ini/inibatch.h"
 #include "patchdb/databaseselection.h"
 #include "settings/preferences.h"
 
@@ -47,6 +48,8 @@ void OptionsState::DefaultFTPValuesButtonClick() {
 }
 
 QString OptionsState::OKButtonClick() {
+    // Each file is written once, with every change, so a killed program leaves it whole.
+    IniBatch batch;
     Preferences controlled(m_databases.controlled().path());
     if (RootDir.compare(m_activationFolder, Qt::CaseInsensitive) != 0) {
         controlled.setRootDir(RootDir);
@@ -59,5 +62,6 @@ QString OptionsState::OKButtonClick() {
     }
     fields.saveConnection(m_databases.controlled());
     controlled.setFrequency(fields.Frequency);
+    batch.commit();
     return m_activationFolder;
 }

@@ -1,5 +1,6 @@
 #include "ini/inifile.h"
 
+#include "ini/inibatch.h"
 #include "ini/inilines.h"
 #include "text/caserules.h"
 #include "text/codepage.h"
@@ -131,6 +132,9 @@ void appendSection(RawLines& lines, const QString& section, IniLines::RawLine en
 }
 
 RawLines linesForReading(const QString& path) {
+    if (const RawLines* pending = IniBatch::pending(path)) {
+        return *pending;
+    }
     RawLines lines;
     IniLines::loadRaw(path, lines);
     return lines;
@@ -138,11 +142,21 @@ RawLines linesForReading(const QString& path) {
 
 // A file that exists but cannot be read must not be replaced by one built from nothing.
 RawLines linesForWriting(const QString& path) {
+    if (const RawLines* pending = IniBatch::pending(path)) {
+        return *pending;
+    }
     RawLines lines;
     if (!IniLines::loadRaw(path, lines)) {
         throw OperationError(QStringLiteral("Unable to write to ") + path);
     }
     return lines;
+}
+
+// Writes the lines as the file, or hands them to the open batch.
+void store(const QString& path, const RawLines& lines) {
+    if (!IniBatch::store(path, lines)) {
+        IniLines::saveRaw(path, lines);
+    }
 }
 
 // The capped value of the first matching key, if the file has one.
@@ -252,7 +266,7 @@ QString IniFile::valueIn(const QList<Entry>& entries, const QString& key, const 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     RawLines lines = linesForWriting(m_path);
     if (applyWrite(lines, section, key, value)) {
-        IniLines::saveRaw(m_path, lines);
+        store(m_path, lines);
     }
 }
 
@@ -263,7 +277,7 @@ void IniFile::writeStrings(const QString& section, const QList<Entry>& entries) 
         changed = applyWrite(lines, section, entry.key, entry.value) || changed;
     }
     if (changed) {
-        IniLines::saveRaw(m_path, lines);
+        store(m_path, lines);
     }
 }
 
@@ -278,7 +292,7 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value) 
 void IniFile::eraseSection(const QString& section) {
     RawLines lines = linesForWriting(m_path);
     if (eraseSpans(lines, section)) {
-        IniLines::saveRaw(m_path, lines);
+        store(m_path, lines);
     }
 }
 
@@ -289,6 +303,6 @@ void IniFile::replaceSection(const QString& section, const QList<Entry>& entries
         changed = applyWrite(lines, section, entry.key, entry.value) || changed;
     }
     if (changed) {
-        IniLines::saveRaw(m_path, lines);
+        store(m_path, lines);
     }
 }

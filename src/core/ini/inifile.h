@@ -14,7 +14,8 @@
 // last non-blank line of its section, so before the empty line that closes it; a missing section
 // is appended at the end of the file after an empty line. Every other line keeps its bytes and
 // its own line break (an LF-only line stays LF-only); lines the writer produces end with CR LF.
-// The file is read afresh on every call and replaced atomically on every write (see IniLines);
+// The file is read afresh on every call and replaced atomically on every write (see IniLines), or
+// once for a whole batch of writes (see IniBatch);
 // a refused write throws OperationError "Unable to write to <path>" with the path as given.
 class IniFile {
   public:

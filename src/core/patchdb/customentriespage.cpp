@@ -1,5 +1,6 @@
 #include "patchdb/customentriespage.h"
 
+#include "ini/inibatch.h"
 #include "patchdb/customentriestexts.h"
 #include "patchdb/customentrylines.h"
 #include "patchdb/customentryvalidation.h"
@@ -52,11 +53,14 @@ void CustomEntriesPage::addModule() {
     if (!edtModuleName.contains(u'.')) {
         edtModuleName += QStringLiteral(".DXP");
     }
+    // Every key of every ticked box goes into each file with one write of that file.
+    IniBatch batch;
     for (int box = Box500; box < OsBoxCount; ++box) {
         if (osBoxes[box]) {
             addForBox(OsBox(box));
         }
     }
+    batch.commit();
 }
 
 void CustomEntriesPage::addForBox(OsBox box) {

@@ -1,12 +1,12 @@
 #include "settings/registryvalue.h"
 
+#include "ini/atomicfile.h"
 #include "settings/datadirectory.h"
 #include "ui/operationerror.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <bit>
@@ -57,11 +57,12 @@ void RegistryValue::writeDouble(double value) const {
     QByteArray bytes(kDoubleSize, '\0');
     std::memcpy(bytes.data(), &raw, sizeof raw);
     const QString folder = keyFolder();
-    QSaveFile file(filePath());
-    const bool written = !folder.isEmpty() && QDir().mkpath(folder) &&
-                         file.open(QIODevice::WriteOnly) && file.write(bytes) == kDoubleSize &&
-                         file.commit();
-    if (!written) {
+    try {
+        if (folder.isEmpty() || !QDir().mkpath(folder)) {
+            throw OperationError(QString());
+        }
+        atomicfile::write(filePath(), bytes);
+    } catch (const OperationError&) {
         throw OperationError(QStringLiteral("Failed to set data for '%1'").arg(m_name));
     }
 }

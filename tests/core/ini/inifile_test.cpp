@@ -1,5 +1,6 @@
 #include "ini/inifile.h"
 #include "filebytes.h"
+#include "ini/inibatch.h"
 #include "ui/operationerror.h"
 
 #include <gtest/gtest.h>
@@ -257,4 +258,35 @@ TEST_F(IniFileTest, ReadOnlyFilesAndFoldersRefuseTheWriteAndKeepTheOriginal) {
         EXPECT_EQ(bytes(), original);
         EXPECT_EQ(filebytes::entries(m_dir.path()), QStringList({"quarixdb.ini"}));
     }
+}
+
+TEST_F(IniFileTest, ABatchWritesEachFileOnceOnCommitAndNothingWithoutIt) {
+    IniFile first = fileWith("[A]\r\nx=1\r\n");
+    IniFile second(path(QStringLiteral("second.ini")));
+    const QByteArray expected = "[A]\r\nx=2\r\ny=3\r\n";
+    {
+        IniBatch batch;
+        first.writeString("A", "x", "2");
+        {
+            IniBatch inner;  // joins the outer batch: its commit writes nothing yet
+            first.writeString("A", "y", "3");
+            inner.commit();
+        }
+        second.writeString("B", "z", "4");
+        EXPECT_EQ(bytes(), "[A]\r\nx=1\r\n");
+        EXPECT_FALSE(QFile::exists(second.path()));
+        EXPECT_EQ(first.readString("A", "y", "none"), "3");  // reads see the gathered writes
+        batch.commit();
+        EXPECT_EQ(bytes(), expected);
+        EXPECT_EQ(filebytes::read(second.path()), "[B]\r\nz=4\r\n");
+    }
+    {
+        IniBatch abandoned;  // as when an error ends a command half-way
+        first.writeString("A", "x", "9");
+        second.eraseSection("B");
+    }
+    EXPECT_EQ(bytes(), expected);
+    EXPECT_EQ(filebytes::read(second.path()), "[B]\r\nz=4\r\n");
+    EXPECT_EQ(first.readString("A", "x", "none"), "2");
+    EXPECT_EQ(filebytes::entries(m_dir.path()).size(), 2);  // no temporary file left
 }
