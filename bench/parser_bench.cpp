@@ -12,6 +12,7 @@ static void BM_ParseReport(benchmark::State& state) {
     shape.compact = state.range(1) != 0;
     shape.randomNames = state.range(2) != 0;
     const QStringList lines = reportgen::generate(shape);
+    const ReportText text = ReportText::fromLines(lines);
     qint64 bytes = 0;
     for (const QString& line : lines) {
         bytes += line.size() + 2;
@@ -21,7 +22,7 @@ static void BM_ParseReport(benchmark::State& state) {
         MainViews views;
         ParseHooks hooks;
         NullProgress progress;
-        model.ReportLines = lines;
+        model.ReportLines = text;
         ReportParser(model, views, hooks, progress).ParseReport(false);
         benchmark::DoNotOptimize(model.OtherModules.size());
     }

@@ -4,6 +4,7 @@
 # New interesting inputs go to build-fuzz/corpus/<target>; copy the few worth keeping into the
 # corpus. A crash leaves its input as build-fuzz/crash-* and stops with a failure.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]
+# FUZZ_RUNS=N stops each target after N executions instead (SECONDS is then an upper bound).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -27,7 +28,8 @@ export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 for target in "${targets[@]}"; do
     mkdir -p "$build/corpus/$target"
     echo "== $target (${seconds} s)"
-    "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+    "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" ${FUZZ_RUNS:+-runs=$FUZZ_RUNS} \
+        -max_len=65536 -timeout=10 \
         -rss_limit_mb=4096 -artifact_prefix="$build/" -print_final_stats=1 \
         "$build/corpus/$target" "tests/fuzz/corpus/$target" 2>&1 |
         grep -E "^(stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY|Done" || true

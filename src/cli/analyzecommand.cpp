@@ -94,8 +94,7 @@ int analyze(CliOptions options) {
         error = e.message();
         dialogs.error(error);
     }
-
-    return finish(engine, dialogs, options, error);
+    return output::exitWithoutTeardown(finish(engine, dialogs, options, error));
 }
 
 }  // namespace commands

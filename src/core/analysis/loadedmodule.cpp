@@ -1,8 +1,5 @@
 #include "analysis/loadedmodule.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace loadedmodule {
 
 QString name(const QString& entry) {
@@ -20,14 +17,16 @@ QString version(const QString& entry, bool compact) {
 }
 
 bool isDriver(const QString& entry) {
-    // Each mark is a dot and three letters: one pass over the dots finds any of them.
-    static const QString Marks[] = {QStringLiteral("DSK"), QStringLiteral("CDM"),
-                                    QStringLiteral("HAM"), QStringLiteral("LAN")};
-    for (qsizetype dot = entry.indexOf(u'.'); dot >= 0 && dot + 3 < entry.size();
-         dot = entry.indexOf(u'.', dot + 1)) {
-        const QStringView after = QStringView(entry).mid(dot + 1, 3);
-        if (std::any_of(std::begin(Marks), std::end(Marks),
-                        [&](const QString& mark) { return after == mark; })) {
+    // Each mark is a dot and three capitals; one pass over the characters finds any of them.
+    const QChar* p = entry.constData();
+    const qsizetype n = entry.size();
+    for (qsizetype dot = 0; dot + 3 < n; ++dot) {
+        if (p[dot] != u'.') {
+            continue;
+        }
+        const char16_t a = p[dot + 1].unicode(), b = p[dot + 2].unicode(), c = p[dot + 3].unicode();
+        if ((a == u'D' && b == u'S' && c == u'K') || (a == u'C' && b == u'D' && c == u'M') ||
+            (a == u'H' && b == u'A' && c == u'M') || (a == u'L' && b == u'A' && c == u'N')) {
             return true;
         }
     }

@@ -187,7 +187,7 @@ void SuggestionsEngine::reservedBuffers() {
 
 void SuggestionsEngine::symmetricMultiprocessing() {
     for (const QString& entry : m_model.OtherModules.lines()) {
-        if (entry.contains(QLatin1String("SMP.DXP")) && entry.left(4) == QLatin1String("SMP.")) {
+        if (entry.startsWith(QLatin1String("SMP.")) && entry.contains(QLatin1String("SMP.DXP"))) {
             m_smpLoaded = true;
             add({Bullet + QStringLiteral("SMP.DXP is loaded. Make sure the server is"),
                  QStringLiteral("   completely certified to fully support SMP."), Blank});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/patchentrylist.h"
+#include "model/reporttext.h"
 #include "model/volumerecord.h"
 #include "text/sortedtextlist.h"
 
@@ -57,7 +58,7 @@ struct ServerModel {
 
     // Report text.
     QString ConfigFileName;
-    QStringList ReportLines;
+    ReportText ReportLines;
     int ActualLineCount = 0;
 
     // Empties every text field, list and volume record, zeroes the counters and flags and

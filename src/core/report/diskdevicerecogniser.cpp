@@ -22,12 +22,11 @@ bool beginsWithDigit(const QString& text) {
 }  // namespace
 
 void DiskDeviceRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
     if (!m_on) {
         m_on = m_ctx.has(i, SectionStart);
         return;
     }
-    deviceLine(i, line);
+    deviceLine(i, m_ctx.line(i));
     if (m_ctx.has(i + 1, SectionEnd)) {
         m_on = false;
         m_state.disksDone = true;

@@ -26,7 +26,7 @@ EmbeddedFileRecogniser::EmbeddedFileRecogniser(ParseContext& context, const Defi
       m_firstLine(definition.sharesFirstLine ? sharedFirstLine : m_ownFirstLine) {}
 
 void EmbeddedFileRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     if (m_ctx.has(i, m_topMarker)) {
         m_on = true;
         m_firstLine = i + m_def.firstLineOffset;
@@ -37,7 +37,7 @@ void EmbeddedFileRecogniser::onLine(int i) {
     if (m_on && i >= m_firstLine) {
         // Separator lines are skipped; empty lines are part of the file.
         if (!reporttext::beginsWith(line, u'-')) {
-            take(line);
+            take(m_ctx.line(i));
         }
     }
     if (m_on && m_ctx.has(i + 1, m_endMarker)) {

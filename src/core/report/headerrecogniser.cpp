@@ -30,7 +30,7 @@ const QString LowLruSuggestion =
 }  // namespace
 
 void HeaderRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (m_ctx.has(i, TitleMarker)) {
         ++m.ConfigHeaderCount;
@@ -67,7 +67,7 @@ void HeaderRecogniser::onLine(int i) {
     } else if (m_ctx.has(i, MemoryLabel)) {
         memory(i, valueAfter(line, MemoryLabel.text()));
     } else if (m_ctx.has(i, LruLabel)) {
-        lruSittingTime(line);
+        lruSittingTime(m_ctx.line(i));
         m_ctx.headerMode = false;
     }
 }

@@ -13,7 +13,7 @@ const LineMarker IrqLabel{QStringLiteral("IRQ...........: ")};
 }  // namespace
 
 void LanDriverRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     if (!m_on) {
         m_on = m_ctx.has(i, SectionStart);
         return;

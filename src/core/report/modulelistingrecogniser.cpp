@@ -20,7 +20,7 @@ bool isUpperAlnum(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-bool isModuleLine(const ParseContext& ctx, int i, const QString& line) {
+bool isModuleLine(const ParseContext& ctx, int i, QStringView line) {
     return line.size() >= 2 && isUpperAlnum(line.at(0)) && isUpperAlnum(line.at(1)) &&
            line.contains(u'.') && !ctx.has(i, Dashes);
 }
@@ -37,7 +37,7 @@ bool isPatchModule(const ParseContext& ctx, int i) {
 }  // namespace
 
 void ModuleListingRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (!m_inListing) {
         if (m_ctx.has(i, ModuleListing)) {
@@ -55,7 +55,7 @@ void ModuleListingRecogniser::onLine(int i) {
     const bool nextIsDashes = m_ctx.has(i + 1, Dashes);
     if (m_patchKitMode) {
         if (!line.isEmpty() && !m_ctx.has(i, Dashes)) {
-            m.PatchEntries.append(line);
+            m.PatchEntries.append(m_ctx.line(i));
         }
         if (nextIsDashes) {
             m_patchKitMode = false;
@@ -82,16 +82,16 @@ void ModuleListingRecogniser::startPatchList(int i) {
     }
 }
 
-void ModuleListingRecogniser::moduleLine(int i, const QString& line) {
+void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
     ServerModel& m = m_ctx.model;
     QString entry;
     if (m.CompactModuleLines) {
-        entry = line.left(34);
+        entry = line.left(34).toString();
     } else {
         const int versionAt = m_ctx.has(i + 2, VersionLine)   ? i + 2
                               : m_ctx.has(i + 3, VersionLine) ? i + 3
                                                               : -1;
-        const QString& version = m_ctx.line(versionAt);  // empty when there is none
+        const QStringView version = m_ctx.view(versionAt);  // empty when there is none
         // Built at its final size: the model keeps one entry per module.
         entry.reserve(std::max<qsizetype>(line.size(), 12) + version.size());
         entry += line;

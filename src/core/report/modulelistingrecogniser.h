@@ -13,7 +13,7 @@ class ModuleListingRecogniser : public LineRecogniser {
 
   private:
     void startPatchList(int i);
-    void moduleLine(int i, const QString& line);
+    void moduleLine(int i, QStringView line);
 
     bool m_inListing = false;
     bool m_patchKitMode = false;

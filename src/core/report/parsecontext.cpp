@@ -8,6 +8,18 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       startedByCompare(startedByCompare_),
       m_lines(model_.ReportLines) {}
 
+const QString& ParseContext::line(int i) const {
+    if (i < 0 || i >= m_lines.size()) {
+        return m_empty;
+    }
+    TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];
+    if (slot.line != i) {
+        slot.line = i;
+        slot.text = m_lines.at(i).toString();
+    }
+    return slot.text;
+}
+
 bool ParseContext::has(int i, const LineMarker& marker) const {
     if (i < 0 || i >= m_lines.size()) {
         return marker.text().isEmpty();
@@ -26,9 +38,9 @@ void ParseContext::addSuggestion(const QString& text) {
 
 namespace reporttext {
 
-QString valueAfter(const QString& line, const QString& label) {
+QString valueAfter(QStringView line, const QString& label) {
     const qsizetype pos = line.indexOf(label);
-    return pos < 0 ? QString() : line.mid(pos + label.size(), 255);
+    return pos < 0 ? QString() : line.mid(pos + label.size(), 255).toString();
 }
 
 QString upToBlank(const QString& text) {
@@ -51,7 +63,7 @@ QStringList splitColon(QString text, int count) {
     return parts;
 }
 
-bool beginsWith(const QString& text, QChar c) {
+bool beginsWith(QStringView text, QChar c) {
     return !text.isEmpty() && text.at(0) == c;
 }
 

@@ -23,9 +23,12 @@ class ParseContext {
     bool headerMode = true;
     bool headerShown = false;
 
-    // Line i of the report; a line beyond the last one reads as empty.
-    const QString& line(int i) const {
-        return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : m_empty;
+    // Line i of the report; a line beyond the last one reads as empty. The reference stays
+    // valid while only lines less than eight apart from i are read.
+    const QString& line(int i) const;
+    // The same line as a view into the report's text, which costs nothing to take.
+    QStringView view(int i) const {
+        return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : QStringView();
     }
     int lineCount() const { return int(m_lines.size()); }
     // Line i contains the marker (a line beyond the last one is empty).
@@ -35,26 +38,32 @@ class ParseContext {
     void addSuggestion(const QString& text);
 
   private:
-    const QStringList& m_lines;
+    const ReportText& m_lines;
     const QString m_empty;
-    // The character summaries of the last lines looked at: the recognisers look at most four
-    // lines ahead, so a few slots serve a whole parse.
+    // The last lines looked at, as text and as character summaries: the recognisers look at
+    // most four lines ahead, so a few slots serve a whole parse and each line becomes a string
+    // of its own only while it is being read.
+    struct TextSlot {
+        int line = -1;
+        QString text;
+    };
     struct MaskSlot {
         int line = -1;
         quint64 mask = 0;
     };
+    mutable std::array<TextSlot, 8> m_texts;
     mutable std::array<MaskSlot, 8> m_masks;
 };
 
 namespace reporttext {
 
 // The text right after the label's first occurrence, cut at 255 characters.
-QString valueAfter(const QString& line, const QString& label);
+QString valueAfter(QStringView line, const QString& label);
 // The text before the first blank (all of it when there is none).
 QString upToBlank(const QString& text);
 // Splits at ":" into count parts; the last part is the rest, a missing ":" yields empty parts.
 QStringList splitColon(QString text, int count);
 // True when the text is not empty and its first character is c.
-bool beginsWith(const QString& text, QChar c);
+bool beginsWith(QStringView text, QChar c);
 
 }  // namespace reporttext

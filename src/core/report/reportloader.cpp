@@ -49,9 +49,9 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     QByteArray bytes;
     const bool readable = codepage::readFile(m_model.ConfigFileName, bytes);
     const qint64 size = readable ? bytes.size() : QFileInfo(m_model.ConfigFileName).size();
-    const QStringList lines = codepage::decodeLines(bytes);
+    ReportText lines = ReportText::decode(bytes);
     bytes = QByteArray();  // the lines hold the text now; a big report need not stay twice
-    if (!lines.isEmpty() && lines.first().contains(QLatin1String("WPC"))) {
+    if (!lines.isEmpty() && lines.at(0).contains(QLatin1String("WPC"))) {
         m_dialogs.error(WpcMessage);  // nothing reset: the previous report stays on screen
         result.error = WpcMessage;
         return result;
@@ -65,15 +65,16 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
         m_dialogs.error(QStringLiteral("[DEBUG OConfigText.LoadFromFile]"));
     }
     // Both viewers read the file with the same reader, so their line counts agree.
-    m_model.ReportLines = lines;
-    m_model.ActualLineCount = int(lines.size());
+    const qsizetype lineCount = lines.size();
+    m_model.ReportLines = std::move(lines);
+    m_model.ActualLineCount = int(lineCount);
     m_views.StatusPanels[2] = QString::number(size / 1024) + QStringLiteral("kb");
     if (!m_configTextPageCurrent) {
         m_views.StatusPanels[5].clear();
     }
     m_views.Caption =
         MainViews::BaseCaption + QStringLiteral(":  ") + m_model.ConfigFileName.toUpper();
-    m_views.StatusPanels[1] = QString::number(lines.size()) + QStringLiteral(" lines");
+    m_views.StatusPanels[1] = QString::number(lineCount) + QStringLiteral(" lines");
     m_views.PatchListBoxVisible = true;
     m_progress.pumpEvents();
 

@@ -19,7 +19,7 @@ VolumeRecord* VolumeStatsRecogniser::blockRecord() {
 }
 
 void VolumeStatsRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (!m_inBlock) {
         if (reporttext::beginsWith(line, u'*') && m_ctx.has(i, BlockHeading)) {

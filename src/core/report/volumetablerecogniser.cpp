@@ -11,7 +11,7 @@ const LineMarker TableEnd{QStringLiteral("*****")};
 }  // namespace
 
 void VolumeTableRecogniser::onLine(int i) {
-    const QString& line = m_ctx.line(i);
+    const QStringView line = m_ctx.view(i);
     if (!m_inTable) {
         if (reporttext::beginsWith(line, u'V') && m_ctx.has(i, TableHeading)) {
             m_inTable = true;
@@ -19,7 +19,7 @@ void VolumeTableRecogniser::onLine(int i) {
         return;
     }
     if (!line.isEmpty() && !reporttext::beginsWith(line, u'-')) {
-        row(line);
+        row(m_ctx.line(i));
     }
     if (m_ctx.has(i + 1, TableEnd)) {
         m_inTable = false;

@@ -124,6 +124,38 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& starts) {
+    QString text = decode(bytes);
+    starts.clear();
+    starts.reserve(std::size_t(lineCount(bytes)) + 1);
+    char16_t* d = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
+    // Every break (CR LF, LF or a lone CR) becomes one "\n", moving the text down in place.
+    qsizetype w = 0;
+    qsizetype lineStart = 0;
+    for (qsizetype r = 0; r < n; ++r) {
+        const char16_t c = d[r];
+        if (c != u'\n' && c != u'\r') {
+            d[w++] = c;
+            continue;
+        }
+        starts.push_back(lineStart);
+        if (c == u'\r' && r + 1 < n && d[r + 1] == u'\n') {
+            ++r;
+        }
+        d[w++] = u'\n';
+        lineStart = w;
+    }
+    if (lineStart < w) {
+        starts.push_back(lineStart);  // a last line without a break
+    } else if (w > 0) {
+        --w;  // a final break does not start another line
+    }
+    starts.push_back(w + 1);
+    text.truncate(w);
+    return text;
+}
+
 bool readFile(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

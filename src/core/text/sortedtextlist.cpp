@@ -104,10 +104,23 @@ void SortedTextList::sortPending() const {
         const int c = ranks.compare(m_pending.at(a.index), m_pending.at(b.index));
         return c != 0 ? c < 0 : a.index < b.index;  // equal lines keep the order they came in
     });
+    // Each line is copied afresh in sorted order, so the lines lie side by side in memory in
+    // the order every later walk over the list reads them, instead of scattered in the order
+    // they were added; for a big list that saves a cache miss on almost every line of a walk.
+    // The reads jump around memory, so each line is fetched ahead of its turn: the string
+    // object sixteen items ahead, its characters eight ahead.
     QStringList sorted;
     sorted.reserve(m_pending.size());
-    for (const Item& item : items) {
-        sorted.append(std::move(m_pending[item.index]));
+    const std::size_t n = items.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k + 16 < n) {
+            __builtin_prefetch(&m_pending.at(items[k + 16].index));
+        }
+        if (k + 8 < n) {
+            __builtin_prefetch(m_pending.at(items[k + 8].index).constData());
+        }
+        const QString& line = m_pending.at(items[k].index);
+        sorted.append(QString(line.constData(), line.size()));
     }
     m_pending.swap(sorted);
 }

@@ -39,8 +39,8 @@ ConfigTextPage::ConfigTextPage(UserDialogs& dialogs, QWidget* parent)
             &ConfigTextPage::showResolution);
 }
 
-void ConfigTextPage::setReport(const QStringList& lines) {
-    m_alternateText = lines.join(QLatin1Char('\n'));
+void ConfigTextPage::setReport(const QString& text) {
+    m_alternateText = text;
     m_mainViewer->setReportText(m_alternateText);
     m_alternateViewer->clear();
     m_alternateLoaded = false;
@@ -51,7 +51,7 @@ void ConfigTextPage::setReport(const QStringList& lines) {
 }
 
 void ConfigTextPage::clear() {
-    setReport({});
+    setReport(QString());
 }
 
 void ConfigTextPage::find() {

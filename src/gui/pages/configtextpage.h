@@ -24,7 +24,7 @@ class ConfigTextPage : public QWidget, private SearchView {
 
     // Loads the report into both viewers (in one go, so a big report stays fast), shows the
     // main viewer and puts its caret on line 1, column 1.
-    void setReport(const QStringList& lines);
+    void setReport(const QString& text);  // the report's lines joined by "\n"
     void clear();
 
     void find();

@@ -83,7 +83,7 @@ TEST_F(PipelineTest, AWpcFirstLineIsRefusedBeforeAnythingIsReset) {
     const QString mail = copyFixture(QStringLiteral("postrix-mail.txt"));
     engine().openReport(good);
     const MainViews before = engine().views();
-    const QStringList linesBefore = engine().model().ReportLines;
+    const QString linesBefore = engine().model().ReportLines.joined();
     takeMessages();
 
     const ReportLoader::Result result = engine().openReport(mail);
@@ -98,7 +98,7 @@ TEST_F(PipelineTest, AWpcFirstLineIsRefusedBeforeAnythingIsReset) {
     EXPECT_EQ(engine().views().StatusPanels, before.StatusPanels);
     EXPECT_EQ(engine().views().ServNameEdit, "BIRCH-FS1");
     EXPECT_EQ(engine().model().ServerName, "BIRCH-FS1");
-    EXPECT_EQ(engine().model().ReportLines, linesBefore);
+    EXPECT_EQ(engine().model().ReportLines.joined(), linesBefore);
     // The open command had already put the file on the recent list.
     EXPECT_EQ(engine().recentFiles().entry(1), mail);
     EXPECT_EQ(engine().recentFiles().entry(2), good);

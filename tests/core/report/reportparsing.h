@@ -36,7 +36,7 @@ struct Parsed {
     // Loads lines the way the pipeline does: reset, then parse; an error is kept, not thrown.
     void load(const QStringList& lines, bool startedByCompare = false) {
         model.reset();
-        model.ReportLines = lines;
+        model.ReportLines = ReportText::fromLines(lines);
         NullProgress progress;
         try {
             ReportParser(model, views, hooks, progress).ParseReport(startedByCompare);

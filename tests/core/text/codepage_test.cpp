@@ -1,10 +1,11 @@
 #include "text/codepage.h"
+#include "model/reporttext.h"
 
 #include <gtest/gtest.h>
 #include <QStringDecoder>
 #include <random>
 
-// The one-pass reader gives what the decoder and the line splitter give, for every byte and
+// The one-pass readers give what the decoder and the line splitter give, for every byte and
 // every kind of line break, a final break or none.
 TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
     std::mt19937 rng(3);
@@ -24,7 +25,16 @@ TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
         QStringDecoder decoder("windows-1252");
         const QString viaDecoder = decoder.decode(bytes);
         ASSERT_EQ(codepage::decode(bytes), viaDecoder);
-        ASSERT_EQ(codepage::decodeLines(bytes), codepage::splitLines(viaDecoder));
+        const QStringList lines = codepage::decodeLines(bytes);
+        ASSERT_EQ(lines, codepage::splitLines(viaDecoder));
+        // The report's text holds the same lines, as views into one joined text.
+        for (const ReportText& text : {ReportText::decode(bytes), ReportText::fromLines(lines)}) {
+            ASSERT_EQ(text.size(), lines.size());
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                ASSERT_EQ(text.at(i).toString(), lines.at(i)) << "line " << i;
+            }
+            ASSERT_EQ(text.joined(), lines.join(u'\n'));
+        }
     }
     EXPECT_EQ(codepage::decode(QByteArray("\x95\x80\x81")), QStringLiteral("\u2022\u20ac\u0081"));
 }

@@ -26,7 +26,7 @@ const QStringList kReport{
 class ConfigTextPageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_page.setReport(kReport);
+        m_page.setReport(kReport.join(QLatin1Char('\n')));
         m_page.pageActivated();
     }
 
@@ -128,7 +128,7 @@ TEST_F(ConfigTextPageTest, PositionPanelFollowsTheCaretOnlyWithTheMainViewerOnTh
     EXPECT_EQ(position.last().at(0).toString(), QString());
 
     // A new report shows the main viewer again.
-    m_page.setReport(kReport.mid(0, 2));
+    m_page.setReport(kReport.mid(0, 2).join(QLatin1Char('\n')));
     EXPECT_TRUE(m_page.mainViewerShown());
     EXPECT_TRUE(buttons.last().at(0).toBool());
     EXPECT_EQ(viewerSwitch.last(), (QVariantList{true, QStringLiteral("Use Alternate Viewer")}));
