@@ -19,13 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList lines = fuzzsupport::lines(fuzzsupport::bytes(data, size));
     SortedTextList unique;
     SortedTextList repeats(false);
+    SortedTextList deferred;
     for (const QString& line : lines) {
+        deferred.addDeferred(line);
         unique.add(line);
         repeats.add(line);
         fuzzsupport::require(unique.contains(line), "an added line is found");
     }
     fuzzsupport::require(repeats.size() == lines.size(), "every line is kept with repeats");
     const QStringList& sorted = unique.lines();
+    fuzzsupport::require(deferred.lines() == sorted, "a deferred check keeps the same lines");
     for (qsizetype k = 1; k < sorted.size(); ++k) {
         const int c = collator.sortKey(sorted.at(k - 1)).compare(collator.sortKey(sorted.at(k)));
         fuzzsupport::require(c < 0, "unique lines ascend");

@@ -103,6 +103,6 @@ void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
         m.PatchEntries.append(entry);
     } else {
         ++m.OtherModuleCount;
-        m.OtherModules.add(entry);
+        m.OtherModules.addDeferred(entry);
     }
 }

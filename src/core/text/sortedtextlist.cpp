@@ -38,6 +38,7 @@ int SortedTextList::compare(const QString& a, const QString& b) {
 }
 
 bool SortedTextList::add(const QString& line) {
+    settle();
     if (!m_keyed && !fast().eligible(line)) {
         switchToKeys();
     }
@@ -53,7 +54,23 @@ bool SortedTextList::add(const QString& line) {
     return true;
 }
 
+void SortedTextList::addDeferred(const QString& line) {
+    if (m_keyed || !m_unique || !fast().eligible(line)) {
+        add(line);
+        return;
+    }
+    m_pending.append(line);
+    m_deferred = true;
+}
+
+void SortedTextList::settle() const {
+    if (m_deferred) {
+        mergePending();
+    }
+}
+
 void SortedTextList::mergePending() const {
+    m_deferred = false;
     if (m_pending.isEmpty()) {
         return;
     }
@@ -63,17 +80,38 @@ void SortedTextList::mergePending() const {
     };
     if (m_pending.size() <= SmallMerge) {
         for (QString& line : m_pending) {
-            // After its equals, so equal lines keep the order they were added in.
+            // After its equals, so equal lines keep the order they were added in; in unique
+            // mode a line with an equal before it is dropped.
             const auto at = std::upper_bound(m_lines.begin(), m_lines.end(), line, less);
-            m_lines.insert(at, std::move(line));
+            if (!m_unique || at == m_lines.begin() || !ranks.equal(*(at - 1), line)) {
+                m_lines.insert(at, std::move(line));
+            }
         }
     } else {
         sortPending();
+        // Equal lines: the merged one first, then the pending ones in the order they came in;
+        // in unique mode only the first of them stays.
         QStringList merged;
         merged.reserve(m_lines.size() + m_pending.size());
-        std::merge(std::make_move_iterator(m_lines.begin()), std::make_move_iterator(m_lines.end()),
-                   std::make_move_iterator(m_pending.begin()),
-                   std::make_move_iterator(m_pending.end()), std::back_inserter(merged), less);
+        qsizetype i = 0;
+        qsizetype j = 0;
+        while (i < m_lines.size() && j < m_pending.size()) {
+            const int c = ranks.compare(m_lines.at(i), m_pending.at(j));
+            if (c > 0) {
+                merged.append(std::move(m_pending[j++]));
+            } else {
+                if (c == 0 && m_unique) {
+                    ++j;
+                }
+                merged.append(std::move(m_lines[i++]));
+            }
+        }
+        for (; i < m_lines.size(); ++i) {
+            merged.append(std::move(m_lines[i]));
+        }
+        for (; j < m_pending.size(); ++j) {
+            merged.append(std::move(m_pending[j]));
+        }
         m_lines.swap(merged);
     }
     m_pending.clear();
@@ -120,6 +158,11 @@ void SortedTextList::sortPending() const {
             __builtin_prefetch(m_pending.at(items[k + 8].index).constData());
         }
         const QString& line = m_pending.at(items[k].index);
+        // Equal lines lie side by side, the first added first: in unique mode it alone stays.
+        if (m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
+            ranks.equal(sorted.last(), line)) {
+            continue;
+        }
         sorted.append(QString(line.constData(), line.size()));
     }
     m_pending.swap(sorted);
@@ -143,6 +186,7 @@ qsizetype SortedTextList::sortedIndexOf(const QString& line) const {
 }
 
 int SortedTextList::indexOf(const QString& line) const {
+    settle();
     if (m_keyed) {
         const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
         return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
@@ -158,6 +202,7 @@ int SortedTextList::indexOf(const QString& line) const {
 }
 
 bool SortedTextList::contains(const QString& line) const {
+    settle();
     if (!m_keyed && m_unique) {
         return fast().eligible(line) && (m_set.contains(line) || sortedIndexOf(line) >= 0);
     }
@@ -165,6 +210,7 @@ bool SortedTextList::contains(const QString& line) const {
 }
 
 bool SortedTextList::remove(const QString& line) {
+    settle();
     if (m_keyed) {
         const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
         if (it == m_entries.end()) {
@@ -183,6 +229,7 @@ bool SortedTextList::remove(const QString& line) {
 }
 
 int SortedTextList::size() const {
+    settle();
     return m_keyed ? int(m_entries.size()) : int(m_lines.size() + m_pending.size());
 }
 
@@ -191,6 +238,7 @@ void SortedTextList::clear() {
     m_lines.clear();
     m_pending.clear();
     m_set.clear();
+    m_deferred = false;
     m_dirty = false;
     m_keyed = m_cs == Qt::CaseSensitive;
 }

@@ -17,10 +17,10 @@
 // Lines made of tab and printable ASCII only (what reports hold) are compared through the
 // collator's per-character ranks (FastCollation): an added line goes to a pending list, a hash
 // set of the pending lines and a binary search of the merged ones answer at once whether an
-// equal line is present, and the pending lines are sorted and merged in one go when the order
-// is next needed. The first line that needs the full collator
-// (or a case-sensitive list) moves the list to collation keys in a balanced tree, where every
-// insert is logarithmic. Both ways give the same order for every input.
+// equal line is present (or, for addDeferred, the sort finds equals side by side), and the
+// pending lines are sorted and merged in one go when the order is next needed. The first line that
+// needs the full collator (or a case-sensitive list) moves the list to collation keys in a balanced
+// tree, where every insert is logarithmic. Both ways give the same order for every input.
 class SortedTextList {
   public:
     SortedTextList() : SortedTextList(true) {}
@@ -28,6 +28,10 @@ class SortedTextList {
 
     // Returns true when the line was added.
     bool add(const QString& line);
+    // Adds the line as add() does but leaves the duplicate check to the next sort, where a
+    // line equal to one added before it is dropped: a big list is built without a lookup per
+    // line. Any other call settles the list first.
+    void addDeferred(const QString& line);
     // Index of a line equal under the comparison (the first one), or -1.
     int indexOf(const QString& line) const;
     bool contains(const QString& line) const;
@@ -56,6 +60,8 @@ class SortedTextList {
 
     // Ranked mode.
     void mergePending() const;
+    // Merges first when deferred lines wait for their duplicate check.
+    void settle() const;
     void sortPending() const;
     qsizetype lowerBound(const QString& line) const;
     // Index of an equal line among the merged lines, or -1.
@@ -75,6 +81,7 @@ class SortedTextList {
     mutable QStringList m_lines;
     mutable QStringList m_pending;
     mutable FoldedTextSet m_set;
+    mutable bool m_deferred = false;  // pending lines include some not checked for equals
     // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;
