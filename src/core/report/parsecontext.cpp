@@ -20,15 +20,10 @@ const QString& ParseContext::line(int i) const {
     return slot.text;
 }
 
-bool ParseContext::has(int i, const LineMarker& marker) const {
-    if (i < 0 || i >= m_lines.size()) {
-        return marker.text().isEmpty();
-    }
+quint64 ParseContext::summarise(int i) const {
     MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
-    if (slot.line != i) {
-        slot = {i, LineMarker::maskOf(m_lines.at(i))};
-    }
-    return (slot.mask & marker.mask()) == marker.mask() && m_lines.at(i).contains(marker.text());
+    slot = {i, LineMarker::maskOf(m_lines.at(i))};
+    return slot.mask;
 }
 
 void ParseContext::addSuggestion(const QString& text) {

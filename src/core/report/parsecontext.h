@@ -31,13 +31,27 @@ class ParseContext {
         return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : QStringView();
     }
     int lineCount() const { return int(m_lines.size()); }
-    // Line i contains the marker (a line beyond the last one is empty).
-    bool has(int i, const LineMarker& marker) const;
+    // Line i contains the marker (a line beyond the last one is empty). Inline, as the
+    // recognisers ask it several times for every line and the summaries settle most answers.
+    bool has(int i, const LineMarker& marker) const {
+        if (i < 0 || i >= m_lines.size()) {
+            return marker.text().isEmpty();
+        }
+        return (maskOfLine(i) & marker.mask()) == marker.mask() &&
+               m_lines.at(i).contains(marker.text());
+    }
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);
 
   private:
+    // The character summary of line i, which must exist.
+    quint64 maskOfLine(int i) const {
+        const MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
+        return slot.line == i ? slot.mask : summarise(i);
+    }
+    quint64 summarise(int i) const;
+
     const ReportText& m_lines;
     const QString m_empty;
     // The last lines looked at, as text and as character summaries: the recognisers look at

@@ -63,6 +63,36 @@ qsizetype lineCount(const QByteArray& bytes) {
     return breaks + (n > 0 && data[n - 1] != '\n' && data[n - 1] != '\r');
 }
 
+// Writes the n characters that at(r) gives to out with every break (CR LF, LF or a lone CR)
+// as one "\n" and no final break, noting where each line starts (and one past the end); out
+// may be where the characters come from, as the writing never overtakes the reading. Returns
+// the length written.
+template <typename CharAt>
+qsizetype joinLines(CharAt at, qsizetype n, char16_t* out, std::vector<qsizetype>& starts) {
+    qsizetype w = 0;
+    qsizetype lineStart = 0;
+    for (qsizetype r = 0; r < n; ++r) {
+        const char16_t c = at(r);
+        if (c != u'\n' && c != u'\r') {
+            out[w++] = c;
+            continue;
+        }
+        starts.push_back(lineStart);
+        if (c == u'\r' && r + 1 < n && at(r + 1) == u'\n') {
+            ++r;
+        }
+        out[w++] = u'\n';
+        lineStart = w;
+    }
+    if (lineStart < w) {
+        starts.push_back(lineStart);  // a last line without a break
+    } else if (w > 0) {
+        --w;  // a final break does not start another line
+    }
+    starts.push_back(w + 1);
+    return w;
+}
+
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
@@ -125,34 +155,21 @@ QStringList splitLines(const QString& text) {
 }
 
 QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& starts) {
-    QString text = decode(bytes);
     starts.clear();
     starts.reserve(std::size_t(lineCount(bytes)) + 1);
+    // With the byte table the bytes are decoded and their breaks joined in one pass; without
+    // it the decoder's text is joined in place.
+    if (const auto* table = byteTable()) {
+        const uchar* from = reinterpret_cast<const uchar*>(bytes.constData());
+        QString text(bytes.size(), Qt::Uninitialized);
+        const qsizetype w = joinLines([&](qsizetype r) { return (*table)[from[r]]; }, bytes.size(),
+                                      reinterpret_cast<char16_t*>(text.data()), starts);
+        text.truncate(w);
+        return text;
+    }
+    QString text = decode(bytes);
     char16_t* d = reinterpret_cast<char16_t*>(text.data());
-    const qsizetype n = text.size();
-    // Every break (CR LF, LF or a lone CR) becomes one "\n", moving the text down in place.
-    qsizetype w = 0;
-    qsizetype lineStart = 0;
-    for (qsizetype r = 0; r < n; ++r) {
-        const char16_t c = d[r];
-        if (c != u'\n' && c != u'\r') {
-            d[w++] = c;
-            continue;
-        }
-        starts.push_back(lineStart);
-        if (c == u'\r' && r + 1 < n && d[r + 1] == u'\n') {
-            ++r;
-        }
-        d[w++] = u'\n';
-        lineStart = w;
-    }
-    if (lineStart < w) {
-        starts.push_back(lineStart);  // a last line without a break
-    } else if (w > 0) {
-        --w;  // a final break does not start another line
-    }
-    starts.push_back(w + 1);
-    text.truncate(w);
+    text.truncate(joinLines([d](qsizetype r) { return d[r]; }, text.size(), d, starts));
     return text;
 }
 
