@@ -55,7 +55,7 @@ void addViews(QJsonObject& views, Engine& engine) {
     const QStringList outOfDate = a.OutOfDateModules;
     views.insert(
         "OOtherDXPListBox", JsonStream::rowArray(modules.size(), [modules, outOfDate](qsizetype i) {
-            const auto row = analysisviews::moduleRows({modules.at(i)}, outOfDate).at(0);
+            const analysisviews::ModuleRow row = analysisviews::moduleRow(modules.at(i), outOfDate);
             const QString colour = colourtable::moduleColourName(row.colour);
             return JsonStream::Row{row.text, colour.isEmpty() ? QJsonValue() : QJsonValue(colour)};
         }));

@@ -30,19 +30,23 @@ QList<PatchRow> completeSetRows(const QStringList& completeSets) {
     return rows;
 }
 
+ModuleRow moduleRow(const QString& line, const QStringList& outOfDate) {
+    using colourtable::ModuleColour;
+    ModuleColour colour =
+        loadedmodule::isDriver(line) ? ModuleColour::Driver : ModuleColour::Normal;
+    for (const QString& name : outOfDate) {
+        if (!name.isEmpty() && line.startsWith(name)) {
+            colour = ModuleColour::OutOfDate;
+        }
+    }
+    return {line, colour};
+}
+
 QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate) {
     QList<ModuleRow> rows;
     rows.reserve(otherModules.size());
     for (const QString& line : otherModules) {
-        using colourtable::ModuleColour;
-        ModuleColour colour =
-            loadedmodule::isDriver(line) ? ModuleColour::Driver : ModuleColour::Normal;
-        for (const QString& name : outOfDate) {
-            if (!name.isEmpty() && line.startsWith(name)) {
-                colour = ModuleColour::OutOfDate;
-            }
-        }
-        rows.append({line, colour});
+        rows.append(moduleRow(line, outOfDate));
     }
     return rows;
 }

@@ -30,5 +30,7 @@ QList<PatchRow> patchRows(const QStringList& patchAnalysisList);
 QList<PatchRow> completeSetRows(const QStringList& completeSets);
 // OOtherDXPListBox: drivers yellow, modules that begin with an out-of-date name red.
 QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate);
+// One of those rows.
+ModuleRow moduleRow(const QString& line, const QStringList& outOfDate);
 
 }  // namespace analysisviews

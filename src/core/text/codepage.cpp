@@ -155,8 +155,7 @@ QStringList splitLines(const QString& text) {
 }
 
 QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& starts) {
-    starts.clear();
-    starts.reserve(std::size_t(lineCount(bytes)) + 1);
+    starts.clear();  // grows as it goes: counting the lines first would cost a pass of its own
     // With the byte table the bytes are decoded and their breaks joined in one pass; without
     // it the decoder's text is joined in place.
     if (const auto* table = byteTable()) {
