@@ -69,15 +69,16 @@ Span findSection(const RawLines& lines, const QString& section, qsizetype from =
     const QString wanted = trimBlanks(section);
     Span span;
     for (qsizetype i = from; i < lines.size(); ++i) {
-        const ParsedLine parsed = parseLine(lines[i]);
-        if (parsed.kind != ParsedLine::Kind::Header) {
+        // Only headers matter here, and a header's first byte is "[": the other lines need
+        // not be decoded at all.
+        if (!lines[i].text.startsWith('[')) {
             continue;
         }
         if (span.found()) {
             span.end = i;
             return span;
         }
-        if (caserules::equalsIgnoreCase(parsed.name, wanted)) {
+        if (caserules::equalsIgnoreCase(parseLine(lines[i]).name, wanted)) {
             span.header = i;
         }
     }
