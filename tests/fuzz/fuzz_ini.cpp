@@ -10,6 +10,7 @@
 #include "text/codepage.h"
 
 #include <QFile>
+#include <vector>
 
 namespace {
 
@@ -38,23 +39,47 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Every line of `before` is in `after`, in order, but for at most one.
+// Every line of `before` is in `after`, in order, but for at most one. Lines may repeat, so
+// the test matches prefixes of `before` as early as possible and suffixes as late as possible
+// and looks for one line whose prefix ends before its suffix begins.
 bool keepsOtherLines(const QList<IniLines::RawLine>& before,
                      const QList<IniLines::RawLine>& after) {
-    qsizetype j = 0;
-    int missing = 0;
-    for (const IniLines::RawLine& line : before) {
-        qsizetype k = j;
-        while (k < after.size() && after.at(k).text != line.text) {
+    const qsizetype n = before.size();
+    // ends[i]: where in `after` the earliest match of before[0, i) ends (one past), or -1.
+    std::vector<qsizetype> ends(std::size_t(n) + 1, -1);
+    ends[0] = 0;
+    for (qsizetype i = 0, k = 0; i < n; ++i) {
+        while (k < after.size() && after.at(k).text != before.at(i).text) {
             ++k;
         }
         if (k == after.size()) {
-            ++missing;
-        } else {
-            j = k + 1;
+            break;
+        }
+        ends[std::size_t(i) + 1] = ++k;
+    }
+    if (ends[std::size_t(n)] >= 0) {
+        return true;
+    }
+    // starts[i]: where in `after` the latest match of before[i, n) starts, or -1.
+    std::vector<qsizetype> starts(std::size_t(n) + 1, -1);
+    starts[std::size_t(n)] = after.size();
+    for (qsizetype i = n - 1, k = after.size() - 1; i >= 0; --i) {
+        while (k >= 0 && after.at(k).text != before.at(i).text) {
+            --k;
+        }
+        if (k < 0) {
+            break;
+        }
+        starts[std::size_t(i)] = k--;
+    }
+    for (qsizetype d = 0; d < n; ++d) {
+        const qsizetype end = ends[std::size_t(d)];
+        const qsizetype start = starts[std::size_t(d) + 1];
+        if (end >= 0 && start >= 0 && end <= start) {
+            return true;
         }
     }
-    return missing <= 1;
+    return false;
 }
 
 void rawAndLineRoundTrips(const QString& path, const QByteArray& file) {
