@@ -1,6 +1,5 @@
 #include "text/codepage.h"
 
-#include <sys/mman.h>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -95,22 +94,6 @@ qsizetype joinLines(CharAt at, qsizetype n, char16_t* out, std::vector<qsizetype
     return w;
 }
 
-// Asks the system to back a big buffer that is about to be filled with huge pages where it
-// can, which saves a page fault for every 4 KB of a report's text. Only a hint.
-void preferHugePages(void* data, qsizetype size) {
-#ifdef MADV_HUGEPAGE
-    constexpr quintptr Huge = 2 * 1024 * 1024;
-    const quintptr from = (quintptr(data) + Huge - 1) & ~(Huge - 1);
-    const quintptr to = (quintptr(data) + quintptr(size)) & ~(Huge - 1);
-    if (to > from) {
-        ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-    }
-#else
-    (void)data;
-    (void)size;
-#endif
-}
-
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
@@ -179,7 +162,6 @@ QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& start
     if (const auto* table = byteTable()) {
         const uchar* from = reinterpret_cast<const uchar*>(bytes.constData());
         QString text(bytes.size(), Qt::Uninitialized);
-        preferHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
         const qsizetype w = joinLines([&](qsizetype r) { return (*table)[from[r]]; }, bytes.size(),
                                       reinterpret_cast<char16_t*>(text.data()), starts);
         text.truncate(w);
@@ -203,7 +185,6 @@ bool readFile(const QString& path, QByteArray& bytes) {
         return file.error() == QFileDevice::NoError;
     }
     bytes = QByteArray(qsizetype(size), Qt::Uninitialized);
-    preferHugePages(bytes.data(), bytes.size());
     const qint64 got = file.read(bytes.data(), size);
     if (got < 0) {
         bytes.clear();
