@@ -23,18 +23,18 @@ EmbeddedFileRecogniser::EmbeddedFileRecogniser(ParseContext& context, const Defi
       m_def(definition),
       m_topMarker(QStringLiteral("Top of file. [") + definition.fileName + u']'),
       m_endMarker(QStringLiteral("End of file. [") + definition.fileName + u']'),
-      m_firstLine(definition.sharesFirstLine ? sharedFirstLine : m_ownFirstLine) {}
+      m_sharedFirstLine(&sharedFirstLine) {}
 
 void EmbeddedFileRecogniser::onLine(int i) {
     const QStringView line = m_ctx.view(i);
     if (m_ctx.has(i, m_topMarker)) {
         m_on = true;
-        m_firstLine = i + m_def.firstLineOffset;
+        firstLine() = i + m_def.firstLineOffset;
         if (m_def.kind == Kind::AbendLog) {
             m_ctx.model.HasAbendLog = true;
         }
     }
-    if (m_on && i >= m_firstLine) {
+    if (m_on && i >= firstLine()) {
         // Separator lines are skipped; empty lines are part of the file.
         if (!reporttext::beginsWith(line, u'-')) {
             take(m_ctx.line(i));

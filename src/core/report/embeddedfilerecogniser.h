@@ -26,6 +26,8 @@ class EmbeddedFileRecogniser : public LineRecogniser {
     EmbeddedFileRecogniser(ParseContext& context, const Definition& definition,
                            int& sharedFirstLine);
     void onLine(int i) override;
+    // Inside the file: between its top marker and the line before its end marker.
+    bool isOn() const { return m_on; }
 
     // The six embedded files in the order the parser runs them.
     static const QList<Definition>& definitions();
@@ -37,7 +39,10 @@ class EmbeddedFileRecogniser : public LineRecogniser {
     Definition m_def;
     LineMarker m_topMarker;
     LineMarker m_endMarker;
-    int& m_firstLine;
+    // The first line to take: the shared one or the file's own.
+    int& firstLine() { return m_def.sharesFirstLine ? *m_sharedFirstLine : m_ownFirstLine; }
+
+    int* m_sharedFirstLine;
     int m_ownFirstLine = 0;
     bool m_on = false;
     bool m_menuSeen = false;

@@ -4,7 +4,6 @@
 #include "text/caserules.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -25,13 +24,18 @@ bool isModuleLine(const ParseContext& ctx, int i, QStringView line) {
            line.contains(u'.') && !ctx.has(i, Dashes);
 }
 
-bool isPatchModule(const ParseContext& ctx, int i) {
-    // Any name ending in FX.DXP counts, such as a driver fix.
-    static const LineMarker Marks[] = {
-        LineMarker{QStringLiteral("FX.DXP")}, LineMarker{QStringLiteral("FIX.DXP")},
-        LineMarker{QStringLiteral("FX2.DXP")}, LineMarker{QStringLiteral("FIX2.DXP")}};
-    return std::any_of(std::begin(Marks), std::end(Marks),
-                       [&](const LineMarker& mark) { return ctx.has(i, mark); });
+bool isPatchModule(QStringView line) {
+    // Any name ending in FX.DXP counts, such as a driver fix; so do FIX.DXP, FX2.DXP and
+    // FIX2.DXP. One search for ".DXP" and a look at what stands before each occurrence.
+    static constexpr QStringView Extension = u".DXP";
+    for (qsizetype at = line.indexOf(Extension); at >= 0; at = line.indexOf(Extension, at + 1)) {
+        const QStringView head = line.first(at);
+        if (head.endsWith(u"FX") || head.endsWith(u"FIX") || head.endsWith(u"FX2") ||
+            head.endsWith(u"FIX2")) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -84,23 +88,23 @@ void ModuleListingRecogniser::startPatchList(int i) {
 
 void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
     ServerModel& m = m_ctx.model;
-    QString entry;
+    QStringView entry;
     if (m.CompactModuleLines) {
-        entry = line.left(34).toString();
+        entry = line.left(34);
     } else {
         const int versionAt = m_ctx.has(i + 2, VersionLine)   ? i + 2
                               : m_ctx.has(i + 3, VersionLine) ? i + 3
                                                               : -1;
         const QStringView version = m_ctx.view(versionAt);  // empty when there is none
-        // Built at its final size: the model keeps one entry per module.
-        entry.reserve(std::max<qsizetype>(line.size(), 12) + version.size());
-        entry += line;
-        entry.resize(std::max<qsizetype>(line.size(), 12), u' ');
-        entry += version;
+        m_entry.resize(0);                                  // keeps the buffer
+        m_entry += line;
+        m_entry.resize(std::max<qsizetype>(line.size(), 12), u' ');
+        m_entry += version;
+        entry = m_entry;
     }
-    if (isPatchModule(m_ctx, i)) {
+    if (isPatchModule(line)) {
         ++m.PatchModuleCount;
-        m.PatchEntries.append(entry);
+        m.PatchEntries.append(entry.toString());
     } else {
         ++m.OtherModuleCount;
         m.OtherModules.addDeferred(entry);

@@ -15,6 +15,8 @@ class ModuleListingRecogniser : public LineRecogniser {
     void startPatchList(int i);
     void moduleLine(int i, QStringView line);
 
+    // The entry being made, kept between lines so its buffer is made once.
+    QString m_entry;
     bool m_inListing = false;
     bool m_patchKitMode = false;
 };

@@ -2,7 +2,7 @@
 
 #include "report/deviceparsestate.h"
 #include "report/diskdevicerecogniser.h"
-#include "report/embeddedfilerecogniser.h"
+#include "report/embeddedfilegroup.h"
 #include "report/headerdisplay.h"
 #include "report/headerrecogniser.h"
 #include "report/landriverrecogniser.h"
@@ -37,16 +37,13 @@ void ReportParser::ParseReport(bool startedByCompare) {
     ParseContext ctx(m_model, m_views, m_hooks, startedByCompare);
     VolumeParseState volumes;
     DeviceParseState devices;
-    int sharedFirstLine = 0;
 
     // The recognisers in the order they look at each line.
     std::vector<std::unique_ptr<LineRecogniser>> recognisers;
     recognisers.push_back(std::make_unique<HeaderRecogniser>(ctx));
     recognisers.push_back(std::make_unique<HeaderDisplay>(ctx));
     recognisers.push_back(std::make_unique<ModuleListingRecogniser>(ctx));
-    for (const auto& def : EmbeddedFileRecogniser::definitions()) {
-        recognisers.push_back(std::make_unique<EmbeddedFileRecogniser>(ctx, def, sharedFirstLine));
-    }
+    recognisers.push_back(std::make_unique<EmbeddedFileGroup>(ctx));
     recognisers.push_back(std::make_unique<VolumeTableRecogniser>(ctx, volumes));
     recognisers.push_back(std::make_unique<VolumeStatsRecogniser>(ctx, volumes));
     recognisers.push_back(std::make_unique<VolumeOutput>(ctx, volumes));

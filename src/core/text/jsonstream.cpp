@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -94,16 +95,17 @@ void JsonStream::appendString(QByteArray& out, QStringView text) {
     char* p = out.data() + start;
     *p++ = '"';
     const char16_t* src = text.utf16();
-    // Most texts need neither escapes nor UTF-8: one test of all and a plain copy.
-    bool plain = true;
+    // Most texts need neither escapes nor UTF-8: they are copied as they are tested, in one
+    // branch-free loop the compiler turns into vector code; the rare other text is written
+    // again from its start below.
+    unsigned special = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = src[i];
-        plain &= (u >= 0x20) & (u < 0x80) & (u != u'"') & (u != u'\\');
+        const std::uint16_t u = src[i];
+        p[i] = char(u);
+        special |=
+            unsigned(std::uint16_t(u - 0x20) >= 0x60) | unsigned(u == u'"') | unsigned(u == u'\\');
     }
-    if (plain) {
-        for (qsizetype i = 0; i < n; ++i) {
-            p[i] = char(src[i]);
-        }
+    if (special == 0) {
         p += n;
         *p++ = '"';
         out.truncate(p - out.constData());

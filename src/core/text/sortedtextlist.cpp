@@ -54,13 +54,20 @@ bool SortedTextList::add(const QString& line) {
     return true;
 }
 
-void SortedTextList::addDeferred(const QString& line) {
+void SortedTextList::addDeferred(QStringView line) {
     if (m_keyed || !m_unique || !fast().eligible(line)) {
-        add(line);
+        add(line.toString());
         return;
     }
-    m_pending.append(line);
+    m_deferredLines.append(line);
     m_deferred = true;
+}
+
+void SortedTextList::takeDeferred() const {
+    for (const QStringView line : m_deferredLines.lines()) {
+        m_pending.append(line.toString());
+    }
+    m_deferredLines.clear();
 }
 
 void SortedTextList::settle() const {
@@ -71,14 +78,16 @@ void SortedTextList::settle() const {
 
 void SortedTextList::mergePending() const {
     m_deferred = false;
-    if (m_pending.isEmpty()) {
+    const qsizetype count = m_pending.size() + qsizetype(m_deferredLines.size());
+    if (count == 0) {
         return;
     }
     const FastCollation& ranks = fast();
     const auto less = [&ranks](const QString& a, const QString& b) {
         return ranks.compare(a, b) < 0;
     };
-    if (m_pending.size() <= SmallMerge) {
+    if (count <= SmallMerge) {
+        takeDeferred();
         for (QString& line : m_pending) {
             // After its equals, so equal lines keep the order they were added in; in unique
             // mode a line with an equal before it is dropped.
@@ -119,6 +128,13 @@ void SortedTextList::mergePending() const {
 }
 
 void SortedTextList::sortPending() const {
+    // The pending lines come first (any add() settles the deferred ones before it), then the
+    // deferred ones: item k is the k-th line added.
+    const qsizetype pendingCount = m_pending.size();
+    const auto text = [this, pendingCount](qsizetype k) {
+        return k < pendingCount ? QStringView(m_pending.at(k))
+                                : m_deferredLines[std::size_t(k - pendingCount)];
+    };
     // The first eight ranks of a line packed in one number decide most comparisons without
     // touching the line's characters, which keeps a large sort within the cache.
     const FastCollation& ranks = fast();
@@ -126,46 +142,43 @@ void SortedTextList::sortPending() const {
         quint64 prefix;
         qsizetype index;
     };
-    std::vector<Item> items(std::size_t(m_pending.size()));
-    for (qsizetype k = 0; k < m_pending.size(); ++k) {
-        const QString& line = m_pending.at(k);
+    const std::size_t n = std::size_t(pendingCount) + m_deferredLines.size();
+    std::vector<Item> items(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const QStringView line = text(qsizetype(k));
         quint64 prefix = 0;
         for (qsizetype c = 0; c < 8; ++c) {
             prefix = (prefix << 8) | quint64(c < line.size() ? ranks.rank(line.at(c)) : 0);
         }
-        items[std::size_t(k)] = {prefix, k};
+        items[k] = {prefix, qsizetype(k)};
     }
-    std::sort(items.begin(), items.end(), [this, &ranks](const Item& a, const Item& b) {
+    std::sort(items.begin(), items.end(), [&text, &ranks](const Item& a, const Item& b) {
         if (a.prefix != b.prefix) {
             return a.prefix < b.prefix;
         }
-        const int c = ranks.compare(m_pending.at(a.index), m_pending.at(b.index));
+        const int c = ranks.compare(text(a.index), text(b.index));
         return c != 0 ? c < 0 : a.index < b.index;  // equal lines keep the order they came in
     });
-    // Each line is copied afresh in sorted order, so the lines lie side by side in memory in
+    // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
-    // The reads jump around memory, so each line is fetched ahead of its turn: the string
-    // object sixteen items ahead, its characters eight ahead.
+    // The reads jump around, so each line's characters are fetched eight items ahead.
     QStringList sorted;
-    sorted.reserve(m_pending.size());
-    const std::size_t n = items.size();
+    sorted.reserve(qsizetype(n));
     for (std::size_t k = 0; k < n; ++k) {
-        if (k + 16 < n) {
-            __builtin_prefetch(&m_pending.at(items[k + 16].index));
-        }
         if (k + 8 < n) {
-            __builtin_prefetch(m_pending.at(items[k + 8].index).constData());
+            __builtin_prefetch(text(items[k + 8].index).utf16());
         }
-        const QString& line = m_pending.at(items[k].index);
+        const QStringView line = text(items[k].index);
         // Equal lines lie side by side, the first added first: in unique mode it alone stays.
         if (m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
             ranks.equal(sorted.last(), line)) {
             continue;
         }
-        sorted.append(QString(line.constData(), line.size()));
+        sorted.append(line.toString());
     }
     m_pending.swap(sorted);
+    m_deferredLines.clear();
 }
 
 qsizetype SortedTextList::lowerBound(const QString& line) const {
@@ -238,6 +251,7 @@ void SortedTextList::clear() {
     m_lines.clear();
     m_pending.clear();
     m_set.clear();
+    m_deferredLines.clear();
     m_deferred = false;
     m_dirty = false;
     m_keyed = m_cs == Qt::CaseSensitive;

@@ -2,12 +2,14 @@
 
 #include "text/fastcollation.h"
 #include "text/foldedtextset.h"
+#include "text/linearena.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <vector>
 
 // A list of text lines kept in ascending order by a locale-aware comparison without regard to
 // case (or, where asked, with regard to it). The locale is fixed (en_US) so the order does not
@@ -18,9 +20,11 @@
 // collator's per-character ranks (FastCollation): an added line goes to a pending list, a hash
 // set of the pending lines and a binary search of the merged ones answer at once whether an
 // equal line is present (or, for addDeferred, the sort finds equals side by side), and the
-// pending lines are sorted and merged in one go when the order is next needed. The first line that
-// needs the full collator (or a case-sensitive list) moves the list to collation keys in a balanced
-// tree, where every insert is logarithmic. Both ways give the same order for every input.
+// pending lines are sorted and merged in one go when the order is next needed. Deferred lines
+// wait as characters in one buffer, so a big list costs one string per line, made in order. The
+// first line that needs the full collator (or a case-sensitive list) moves the list to collation
+// keys in a balanced tree, where every insert is logarithmic. Both ways give the same order for
+// every input.
 class SortedTextList {
   public:
     SortedTextList() : SortedTextList(true) {}
@@ -31,7 +35,7 @@ class SortedTextList {
     // Adds the line as add() does but leaves the duplicate check to the next sort, where a
     // line equal to one added before it is dropped: a big list is built without a lookup per
     // line. Any other call settles the list first.
-    void addDeferred(const QString& line);
+    void addDeferred(QStringView line);
     // Index of a line equal under the comparison (the first one), or -1.
     int indexOf(const QString& line) const;
     bool contains(const QString& line) const;
@@ -62,7 +66,11 @@ class SortedTextList {
     void mergePending() const;
     // Merges first when deferred lines wait for their duplicate check.
     void settle() const;
+    // Sorts the pending and deferred lines into m_pending, each copied afresh in order; in
+    // unique mode the first of equal lines alone stays.
     void sortPending() const;
+    // Turns the deferred lines into pending ones, in the order they came in.
+    void takeDeferred() const;
     qsizetype lowerBound(const QString& line) const;
     // Index of an equal line among the merged lines, or -1.
     qsizetype sortedIndexOf(const QString& line) const;
@@ -81,7 +89,9 @@ class SortedTextList {
     mutable QStringList m_lines;
     mutable QStringList m_pending;
     mutable FoldedTextSet m_set;
-    mutable bool m_deferred = false;  // pending lines include some not checked for equals
+    // Deferred lines, not yet checked for equals, after the pending ones.
+    mutable LineArena m_deferredLines;
+    mutable bool m_deferred = false;  // some lines wait in the deferred buffer
     // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QCollator>
 #include <QLocale>
+#include <optional>
 #include <random>
 
 namespace {
@@ -121,6 +122,8 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     SortedTextList list;
     SortedTextList deferred;  // the same lines with their duplicate check left to the sort
     ReferenceList reference(true);
+    std::optional<SortedTextList> copy;  // taken while lines wait for their check
+    QStringList atCopy;
     for (int k = 0; k < 3000; ++k) {
         const QString line = randomLine(rng, false) + randomLine(rng, false);
         ASSERT_EQ(list.add(line), reference.add(line));
@@ -128,9 +131,15 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
         if (k == 1000) {
             ASSERT_EQ(deferred.lines(), list.lines());  // a merge half-way
         }
+        if (k == 2000) {
+            copy = deferred;
+            atCopy = reference.lines();
+        }
     }
     EXPECT_EQ(list.lines(), reference.lines());
     EXPECT_EQ(deferred.lines(), reference.lines());
+    deferred.clear();
+    EXPECT_EQ(copy->lines(), atCopy);
     // The first of equal lines is the one kept, and a line needing the full collator later
     // still finds its place among them.
     EXPECT_FALSE(list.add(list.at(0).toUpper()));

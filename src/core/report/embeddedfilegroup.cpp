@@ -1,0 +1,25 @@
+#include "report/embeddedfilegroup.h"
+
+#include "report/parsecontext.h"
+
+#include <algorithm>
+
+EmbeddedFileGroup::EmbeddedFileGroup(ParseContext& context)
+    : LineRecogniser(context), m_anyTop(QStringLiteral("Top of file. [")) {
+    const auto& definitions = EmbeddedFileRecogniser::definitions();
+    m_files.reserve(std::size_t(definitions.size()));  // they keep a reference to the shared line
+    for (const auto& def : definitions) {
+        m_files.emplace_back(context, def, m_sharedFirstLine);
+    }
+}
+
+void EmbeddedFileGroup::onLine(int i) {
+    const bool anyOn = std::any_of(m_files.cbegin(), m_files.cend(),
+                                   [](const EmbeddedFileRecogniser& f) { return f.isOn(); });
+    if (!anyOn && !m_ctx.has(i, m_anyTop)) {
+        return;
+    }
+    for (EmbeddedFileRecogniser& file : m_files) {
+        file.onLine(i);
+    }
+}
