@@ -5,6 +5,8 @@
 #   peak resident memory against the file size (target: within 4x the file + 60 MB);
 #   a 100 MB report against the 10 MB one (target: within 11x, linear);
 #   the parser benchmark's bytes per second at 100,000 modules against 1,000 (within 20 %).
+# Each time is the least of a few runs (the parser: its best repetition), as another process on
+# the machine only ever adds to it.
 # Usage: scripts/bench.sh [BUILD_DIR]   (default build-bench, configured Release here)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,12 +45,12 @@ PY
 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 read -r wc_wall wc_cpu _ < <(measure 21 wc -l "$work/r10.txt")
-read -r a10_wall a10_cpu a10_rss < <(measure 3 "$cli" --home "$work/home" analyze --json "$work/r10.txt")
-read -r a100_wall a100_cpu a100_rss < <(measure 1 "$cli" --home "$work/home" analyze --json "$work/r100.txt")
+read -r a10_wall a10_cpu a10_rss < <(measure 5 "$cli" --home "$work/home" analyze --json "$work/r10.txt")
+read -r a100_wall a100_cpu a100_rss < <(measure 2 "$cli" --home "$work/home" analyze --json "$work/r100.txt")
 size10=$(stat -c %s "$work/r10.txt")
 size100=$(stat -c %s "$work/r100.txt")
 bench_json=$("$build/bench/bench_parser" --benchmark_filter='BM_ParseReport/modules:(1000|100000)/compact:0/random:1' \
-             --benchmark_repetitions=3 --benchmark_report_aggregates_only=true --benchmark_format=json 2>/dev/null)
+             --benchmark_repetitions=5 --benchmark_format=json 2>/dev/null)
 
 python3 - "$wc_wall" "$wc_cpu" "$a10_wall" "$a10_cpu" "$a10_rss" "$a100_wall" "$a100_cpu" \
           "$a100_rss" "$size10" "$size100" "$bench_json" <<'PY'
@@ -57,9 +59,12 @@ import json, sys
  size10, size100) = map(float, sys.argv[1:11])
 mb = 1024 * 1024
 speed = {}
+# The best repetition of each size, as the least time is taken for the other figures: what
+# another process on the machine adds is noise, not the parser's cost.
 for b in json.loads(sys.argv[11])["benchmarks"]:
-    if b.get("aggregate_name") == "median":
-        speed[int(b["run_name"].split("modules:")[1].split("/")[0])] = b["bytes_per_second"]
+    if b.get("run_type") == "iteration":
+        modules = int(b["run_name"].split("modules:")[1].split("/")[0])
+        speed[modules] = max(speed.get(modules, 0), b["bytes_per_second"])
 def line(name, value, target, ok):
     print(f"{name:<52} {value:<34} target {target:<14} {'ok' if ok else 'MISSED'}")
 print(f"10 MB report: {size10 / mb:.1f} MB; 100 MB report: {size100 / mb:.1f} MB")

@@ -13,8 +13,9 @@ class LineMarker {
     const QString& text() const { return m_text; }
     quint64 mask() const { return m_mask; }
 
-    // The summary of a text: bit (c mod 63) for each of its characters, and bit 63 always, so
-    // a summary is never 0.
+    // The summary of a text: one bit for each letter (either case), digit and common
+    // punctuation mark it holds, and bit 63 always, which also stands for every other character
+    // (so a summary is never 0, and such characters rule nothing out).
     static quint64 maskOf(QStringView text);
 
   private:

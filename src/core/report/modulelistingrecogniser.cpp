@@ -4,6 +4,7 @@
 #include "text/caserules.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -24,18 +25,36 @@ bool isModuleLine(const ParseContext& ctx, int i, QStringView line) {
            line.contains(u'.') && !ctx.has(i, Dashes);
 }
 
-bool isPatchModule(QStringView line) {
+bool endsWith(QStringView text, std::u16string_view tail) {
+    return text.size() >= qsizetype(tail.size()) &&
+           std::equal(tail.begin(), tail.end(), text.utf16() + text.size() - tail.size());
+}
+
+bool isPatchModule(const ParseContext& ctx, int i, QStringView line) {
     // Any name ending in FX.DXP counts, such as a driver fix; so do FIX.DXP, FX2.DXP and
-    // FIX2.DXP. One search for ".DXP" and a look at what stands before each occurrence.
+    // FIX2.DXP. Each of them holds the characters of FX.DXP, which most lines lack; on the
+    // others one search for ".DXP" and a look at what stands before each occurrence.
+    static const LineMarker Characters{QStringLiteral("FX.DXP")};
     static constexpr QStringView Extension = u".DXP";
+    if (!ctx.mayHave(i, Characters)) {
+        return false;
+    }
     for (qsizetype at = line.indexOf(Extension); at >= 0; at = line.indexOf(Extension, at + 1)) {
         const QStringView head = line.first(at);
-        if (head.endsWith(u"FX") || head.endsWith(u"FIX") || head.endsWith(u"FX2") ||
-            head.endsWith(u"FIX2")) {
+        if (endsWith(head, u"FX") || endsWith(head, u"FIX") || endsWith(head, u"FX2") ||
+            endsWith(head, u"FIX2")) {
             return true;
         }
     }
     return false;
+}
+
+// A version line holds "  Ver"; it mostly starts with it, or with one more blank.
+bool hasVersion(const ParseContext& ctx, int i) {
+    const QStringView line = ctx.view(i);
+    return line.startsWith(VersionLine.text()) ||
+           line.sliced(std::min<qsizetype>(1, line.size())).startsWith(VersionLine.text()) ||
+           ctx.has(i, VersionLine);
 }
 
 }  // namespace
@@ -92,9 +111,9 @@ void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
     if (m.CompactModuleLines) {
         entry = line.left(34);
     } else {
-        const int versionAt = m_ctx.has(i + 2, VersionLine)   ? i + 2
-                              : m_ctx.has(i + 3, VersionLine) ? i + 3
-                                                              : -1;
+        const int versionAt = hasVersion(m_ctx, i + 2)   ? i + 2
+                              : hasVersion(m_ctx, i + 3) ? i + 3
+                                                         : -1;
         const QStringView version = m_ctx.view(versionAt);  // empty when there is none
         m_entry.resize(0);                                  // keeps the buffer
         m_entry += line;
@@ -102,7 +121,7 @@ void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
         m_entry += version;
         entry = m_entry;
     }
-    if (isPatchModule(line)) {
+    if (isPatchModule(m_ctx, i, line)) {
         ++m.PatchModuleCount;
         m.PatchEntries.append(entry.toString());
     } else {

@@ -40,6 +40,11 @@ class ParseContext {
         return (maskOfLine(i) & marker.mask()) == marker.mask() &&
                m_lines.at(i).contains(marker.text());
     }
+    // False when line i (which must exist) lacks a character of the marker, so it cannot hold
+    // the marker nor any text made of the marker's characters and more.
+    bool mayHave(int i, const LineMarker& marker) const {
+        return (maskOfLine(i) & marker.mask()) == marker.mask();
+    }
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);

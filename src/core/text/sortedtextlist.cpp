@@ -10,6 +10,10 @@ namespace {
 // Below this many pending lines a merge inserts them one by one.
 constexpr qsizetype SmallMerge = 8;
 
+// How many lines ahead a sorted copy fetches where a line lies, and its characters.
+constexpr std::size_t PrefetchFar = 16;
+constexpr std::size_t PrefetchNear = 8;
+
 }  // namespace
 
 SortedTextList::SortedTextList(bool unique, Qt::CaseSensitivity cs)
@@ -162,12 +166,20 @@ void SortedTextList::sortPending() const {
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
-    // The reads jump around, so each line's characters are fetched eight items ahead.
+    // The reads jump around, so each line is fetched ahead of its turn: where it lies sixteen
+    // items ahead, its characters eight ahead.
+    const auto place = [this, pendingCount](qsizetype k) -> const void* {
+        return k < pendingCount ? static_cast<const void*>(&m_pending.at(k))
+                                : &m_deferredLines.lines()[std::size_t(k - pendingCount)];
+    };
     QStringList sorted;
     sorted.reserve(qsizetype(n));
     for (std::size_t k = 0; k < n; ++k) {
-        if (k + 8 < n) {
-            __builtin_prefetch(text(items[k + 8].index).utf16());
+        if (k + PrefetchFar < n) {
+            __builtin_prefetch(place(items[k + PrefetchFar].index));
+        }
+        if (k + PrefetchNear < n) {
+            __builtin_prefetch(text(items[k + PrefetchNear].index).utf16());
         }
         const QStringView line = text(items[k].index);
         // Equal lines lie side by side, the first added first: in unique mode it alone stays.
