@@ -2,7 +2,9 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -10,9 +12,82 @@ namespace {
 // Below this many pending lines a merge inserts them one by one.
 constexpr qsizetype SmallMerge = 8;
 
-// How many lines ahead a sorted copy fetches where a line lies, and its characters.
-constexpr std::size_t PrefetchFar = 16;
-constexpr std::size_t PrefetchNear = 8;
+// How many lines ahead a sorted copy fetches a line's characters.
+constexpr std::size_t PrefetchAhead = 8;
+
+// From this many lines on, the lines are ordered by a radix sort of their prefixes, which
+// takes the same time per line however many there are.
+constexpr std::size_t RadixFrom = 4096;
+
+// A line to sort: its first eight ranks packed in one number, which decide most comparisons
+// without touching its characters, where it lies, and its place among the lines added.
+struct SortItem {
+    quint64 prefix;
+    const char16_t* data;
+    qint32 size;
+    quint32 index;
+
+    QStringView text() const { return QStringView(data, size); }
+};
+
+quint64 prefixOf(const FastCollation& ranks, QStringView line) {
+    quint64 prefix = 0;
+    for (qsizetype c = 0; c < 8; ++c) {
+        prefix = (prefix << 8) | quint64(c < line.size() ? ranks.rank(line.at(c)) : 0);
+    }
+    return prefix;
+}
+
+// Lines with the same prefix by their full comparison; equal lines keep the order they came in.
+bool lessInFull(const FastCollation& ranks, const SortItem& a, const SortItem& b) {
+    const int c = ranks.compare(a.text(), b.text());
+    return c != 0 ? c < 0 : a.index < b.index;
+}
+
+// Sorts by prefix, then by the full comparison, then by the order the lines came in. A big list
+// goes through a least-significant-digit radix sort of the prefixes (stable, so lines with the
+// same prefix stay in the order they came in), and only the runs that share a prefix are then
+// sorted by their full comparison.
+void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
+    if (items.size() < RadixFrom) {
+        std::sort(items.begin(), items.end(), [&ranks](const SortItem& a, const SortItem& b) {
+            return a.prefix != b.prefix ? a.prefix < b.prefix : lessInFull(ranks, a, b);
+        });
+        return;
+    }
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (const SortItem& item : items) {
+        for (std::size_t digit = 0; digit < 8; ++digit) {
+            ++counts[digit][(item.prefix >> (8 * digit)) & 0xff];
+        }
+    }
+    std::vector<SortItem> buffer(items.size());
+    for (std::size_t digit = 0; digit < 8; ++digit) {
+        std::array<std::size_t, 256>& count = counts[digit];
+        if (std::find(count.begin(), count.end(), items.size()) != count.end()) {
+            continue;  // every line has the same digit here
+        }
+        std::size_t sum = 0;
+        for (std::size_t& c : count) {
+            sum += std::exchange(c, sum);
+        }
+        for (const SortItem& item : items) {
+            buffer[count[(item.prefix >> (8 * digit)) & 0xff]++] = item;
+        }
+        items.swap(buffer);
+    }
+    for (auto run = items.begin(); run != items.end();) {
+        const auto end = std::find_if(run + 1, items.end(), [&run](const SortItem& item) {
+            return item.prefix != run->prefix;
+        });
+        if (end - run > 1) {
+            std::sort(run, end, [&ranks](const SortItem& a, const SortItem& b) {
+                return lessInFull(ranks, a, b);
+            });
+        }
+        run = end;
+    }
+}
 
 }  // namespace
 
@@ -133,55 +208,29 @@ void SortedTextList::mergePending() const {
 
 void SortedTextList::sortPending() const {
     // The pending lines come first (any add() settles the deferred ones before it), then the
-    // deferred ones: item k is the k-th line added.
-    const qsizetype pendingCount = m_pending.size();
-    const auto text = [this, pendingCount](qsizetype k) {
-        return k < pendingCount ? QStringView(m_pending.at(k))
-                                : m_deferredLines[std::size_t(k - pendingCount)];
-    };
-    // The first eight ranks of a line packed in one number decide most comparisons without
-    // touching the line's characters, which keeps a large sort within the cache.
+    // deferred ones: item k is the k-th line added. Each item carries where its line lies, so
+    // the sort and the copy below read the items in order and only the characters out of it.
     const FastCollation& ranks = fast();
-    struct Item {
-        quint64 prefix;
-        qsizetype index;
-    };
-    const std::size_t n = std::size_t(pendingCount) + m_deferredLines.size();
-    std::vector<Item> items(n);
+    const std::size_t n = std::size_t(m_pending.size()) + m_deferredLines.size();
+    std::vector<SortItem> items(n);
     for (std::size_t k = 0; k < n; ++k) {
-        const QStringView line = text(qsizetype(k));
-        quint64 prefix = 0;
-        for (qsizetype c = 0; c < 8; ++c) {
-            prefix = (prefix << 8) | quint64(c < line.size() ? ranks.rank(line.at(c)) : 0);
-        }
-        items[k] = {prefix, qsizetype(k)};
+        const QStringView line = k < std::size_t(m_pending.size())
+                                     ? QStringView(m_pending.at(qsizetype(k)))
+                                     : m_deferredLines[k - std::size_t(m_pending.size())];
+        items[k] = {prefixOf(ranks, line), line.utf16(), qint32(line.size()), quint32(k)};
     }
-    std::sort(items.begin(), items.end(), [&text, &ranks](const Item& a, const Item& b) {
-        if (a.prefix != b.prefix) {
-            return a.prefix < b.prefix;
-        }
-        const int c = ranks.compare(text(a.index), text(b.index));
-        return c != 0 ? c < 0 : a.index < b.index;  // equal lines keep the order they came in
-    });
+    sortItems(ranks, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
-    // The reads jump around, so each line is fetched ahead of its turn: where it lies sixteen
-    // items ahead, its characters eight ahead.
-    const auto place = [this, pendingCount](qsizetype k) -> const void* {
-        return k < pendingCount ? static_cast<const void*>(&m_pending.at(k))
-                                : &m_deferredLines.lines()[std::size_t(k - pendingCount)];
-    };
+    // The reads jump around, so each line's characters are fetched a few items ahead.
     QStringList sorted;
     sorted.reserve(qsizetype(n));
     for (std::size_t k = 0; k < n; ++k) {
-        if (k + PrefetchFar < n) {
-            __builtin_prefetch(place(items[k + PrefetchFar].index));
+        if (k + PrefetchAhead < n) {
+            __builtin_prefetch(items[k + PrefetchAhead].data);
         }
-        if (k + PrefetchNear < n) {
-            __builtin_prefetch(text(items[k + PrefetchNear].index).utf16());
-        }
-        const QStringView line = text(items[k].index);
+        const QStringView line = items[k].text();
         // Equal lines lie side by side, the first added first: in unique mode it alone stays.
         if (m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
             ranks.equal(sorted.last(), line)) {

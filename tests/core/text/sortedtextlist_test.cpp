@@ -124,14 +124,17 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     ReferenceList reference(true);
     std::optional<SortedTextList> copy;  // taken while lines wait for their check
     QStringList atCopy;
-    for (int k = 0; k < 3000; ++k) {
-        const QString line = randomLine(rng, false) + randomLine(rng, false);
+    // Enough lines for the radix sort of big lists, a third of them sharing their first
+    // eight characters so that long runs are ordered by the rest.
+    for (int k = 0; k < 6000; ++k) {
+        const QString line = (k % 3 == 0 ? QStringLiteral("Module-A") : QString()) +
+                             randomLine(rng, false) + randomLine(rng, false);
         ASSERT_EQ(list.add(line), reference.add(line));
         deferred.addDeferred(line);
         if (k == 1000) {
             ASSERT_EQ(deferred.lines(), list.lines());  // a merge half-way
         }
-        if (k == 2000) {
+        if (k == 4000) {
             copy = deferred;
             atCopy = reference.lines();
         }
