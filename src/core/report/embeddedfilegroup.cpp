@@ -7,7 +7,7 @@
 EmbeddedFileGroup::EmbeddedFileGroup(ParseContext& context)
     : LineRecogniser(context), m_anyTop(QStringLiteral("Top of file. [")) {
     const auto& definitions = EmbeddedFileRecogniser::definitions();
-    m_files.reserve(std::size_t(definitions.size()));  // they keep a reference to the shared line
+    m_files.reserve(std::size_t(definitions.size()));
     for (const auto& def : definitions) {
         m_files.emplace_back(context, def, m_sharedFirstLine);
     }

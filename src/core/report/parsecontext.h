@@ -37,8 +37,7 @@ class ParseContext {
         if (i < 0 || i >= m_lines.size()) {
             return marker.text().isEmpty();
         }
-        return (maskOfLine(i) & marker.mask()) == marker.mask() &&
-               m_lines.at(i).contains(marker.text());
+        return mayHave(i, marker) && m_lines.at(i).contains(marker.text());
     }
     // False when line i (which must exist) lacks a character of the marker, so it cannot hold
     // the marker nor any text made of the marker's characters and more.

@@ -139,7 +139,6 @@ void SortedTextList::addDeferred(QStringView line) {
         return;
     }
     m_deferredLines.append(line);
-    m_deferred = true;
 }
 
 void SortedTextList::takeDeferred() const {
@@ -150,13 +149,12 @@ void SortedTextList::takeDeferred() const {
 }
 
 void SortedTextList::settle() const {
-    if (m_deferred) {
+    if (!m_deferredLines.empty()) {
         mergePending();
     }
 }
 
 void SortedTextList::mergePending() const {
-    m_deferred = false;
     const qsizetype count = m_pending.size() + qsizetype(m_deferredLines.size());
     if (count == 0) {
         return;
@@ -313,7 +311,6 @@ void SortedTextList::clear() {
     m_pending.clear();
     m_set.clear();
     m_deferredLines.clear();
-    m_deferred = false;
     m_dirty = false;
     m_keyed = m_cs == Qt::CaseSensitive;
 }

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <map>
-#include <vector>
 
 // A list of text lines kept in ascending order by a locale-aware comparison without regard to
 // case (or, where asked, with regard to it). The locale is fixed (en_US) so the order does not
@@ -21,10 +20,10 @@
 // set of the pending lines and a binary search of the merged ones answer at once whether an
 // equal line is present (or, for addDeferred, the sort finds equals side by side), and the
 // pending lines are sorted and merged in one go when the order is next needed. Deferred lines
-// wait as characters in one buffer, so a big list costs one string per line, made in order. The
-// first line that needs the full collator (or a case-sensitive list) moves the list to collation
-// keys in a balanced tree, where every insert is logarithmic. Both ways give the same order for
-// every input.
+// wait as characters in a few large blocks, so a big list costs one string per line, made in
+// sorted order. The first line that needs the full collator (or a case-sensitive list) moves
+// the list to collation keys in a balanced tree, where every insert is logarithmic. Both ways
+// give the same order for every input.
 class SortedTextList {
   public:
     SortedTextList() : SortedTextList(true) {}
@@ -91,7 +90,6 @@ class SortedTextList {
     mutable FoldedTextSet m_set;
     // Deferred lines, not yet checked for equals, after the pending ones.
     mutable LineArena m_deferredLines;
-    mutable bool m_deferred = false;  // some lines wait in the deferred buffer
     // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;
