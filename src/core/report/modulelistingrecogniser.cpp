@@ -25,6 +25,7 @@ bool isModuleLine(const ParseContext& ctx, int i, QStringView line) {
            line.contains(u'.') && !ctx.has(i, Dashes);
 }
 
+// Inline: on this per-module path Qt's endsWith costs more in its call than in its test.
 bool endsWith(QStringView text, std::u16string_view tail) {
     return text.size() >= qsizetype(tail.size()) &&
            std::equal(tail.begin(), tail.end(), text.utf16() + text.size() - tail.size());
