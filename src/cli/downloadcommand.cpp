@@ -50,7 +50,7 @@ class CliStatusWindow : public DownloadObserver {
 };
 
 struct DownloadRequest {
-    QString host, port, remoteFile;
+    QString host, port, remoteFile, security;
     bool active = false;
     bool sync = false;
     bool yes = false;
@@ -108,6 +108,7 @@ int download(CliOptions words) {
     r.host = words.takeValue(QStringLiteral("host"));
     r.port = words.takeValue(QStringLiteral("port"));
     r.remoteFile = words.takeValue(QStringLiteral("remote-file"));
+    r.security = words.takeValue(QStringLiteral("security"));
     r.active = words.takeFlag(QStringLiteral("active"));
     r.sync = words.takeFlag(QStringLiteral("sync"));
     r.yes = words.yes;
@@ -117,11 +118,16 @@ int download(CliOptions words) {
     if (words.args.size() != 1) {
         return usage(QStringLiteral("download takes only options"));
     }
+    const std::optional<FtpSecurity> security = ftpsecurity::fromWord(r.security);
+    if (!r.security.isNull() && !security) {
+        return usage(QStringLiteral("--security takes off, available or required"));
+    }
     CliDialogs dialogs;
     NullProgress progress;
     Engine engine(dialogs, progress);
     CliStatusWindow window(engine.download().session);
     engine.download().session.setObserver(&window);
+    engine.download().session.overrideSecurity(security);
     try {
         if (!engine.create()) {
             return 1;

@@ -29,10 +29,12 @@ const char* const Usage =
     "  custom add NAME VERSION [--os V]... [--other-os V] [--file F] [--no-restart-prompt]\n"
     "  custom delete KEY... [--yes]       delete custom entries by key\n"
     "  download [--host H] [--port P] [--remote-file F] [--active] [--sync] [--json]\n"
+    "  download [--security off|available|required]  TLS for this run only\n"
     "  options [--json]                   show the download settings (Options window)\n"
     "  options set [--remote-host H] [--remote-port P] [--user U] [--password W]\n"
     "  options set [--remote-file F] [--check-remote-file on|off] [--root-dir D]\n"
     "  options set [--frequency weekly|monthly|never] [--db-type controlled|uncontrolled]\n"
+    "  options set [--security off|available|required] [--ca-file FILE]\n"
     "  options defaults                   store the default download settings\n";
 
 // Prints the usage of the program, or the usage lines of one command, to stdout.

@@ -20,14 +20,14 @@ int choice(const QString& word, const QStringList& choices) {
 
 // The changes `options set` was given; the choices as indexes (-1 not given).
 struct OptionChanges {
-    QString host, port, user, password, remoteFile, rootDir;
-    int check = -1, frequency = -1, dbType = -1;
+    QString host, port, user, password, remoteFile, rootDir, caFile;
+    int check = -1, frequency = -1, dbType = -1, security = -1;
     QString problem;
 
     bool any() const {
         return !(host.isNull() && port.isNull() && user.isNull() && password.isNull() &&
-                 remoteFile.isNull() && rootDir.isNull() && check == -1 && frequency == -1 &&
-                 dbType == -1);
+                 remoteFile.isNull() && rootDir.isNull() && caFile.isNull() && check == -1 &&
+                 frequency == -1 && dbType == -1 && security == -1);
     }
 
     static OptionChanges take(CliOptions& o) {
@@ -38,6 +38,10 @@ struct OptionChanges {
         c.password = o.takeValue(QStringLiteral("password"));
         c.remoteFile = o.takeValue(QStringLiteral("remote-file"));
         c.rootDir = o.takeValue(QStringLiteral("root-dir"));
+        c.caFile = o.takeValue(QStringLiteral("ca-file"));
+        c.security = choice(
+            o.takeValue(QStringLiteral("security")),
+            {QStringLiteral("off"), QStringLiteral("available"), QStringLiteral("required")});
         c.check = choice(o.takeValue(QStringLiteral("check-remote-file")),
                          {QStringLiteral("off"), QStringLiteral("on")});
         c.frequency =
@@ -51,6 +55,8 @@ struct OptionChanges {
             c.problem = QStringLiteral("--frequency takes weekly, monthly or never");
         } else if (c.dbType == -2) {
             c.problem = QStringLiteral("--db-type takes controlled or uncontrolled");
+        } else if (c.security == -2) {
+            c.problem = QStringLiteral("--security takes off, available or required");
         }
         return c;
     }
@@ -70,6 +76,8 @@ void apply(const OptionChanges& c, OptionsState& state) {
     set(f.Password, c.password);
     set(f.RemoteFile, c.remoteFile);
     set(state.RootDir, c.rootDir);
+    set(f.CaFile, c.caFile);
+    f.Security = c.security >= 0 ? FtpSecurity(c.security) : f.Security;
     f.CheckRemoteFile = c.check >= 0 ? c.check == 1 : f.CheckRemoteFile;
     f.Frequency = c.frequency >= 0 ? c.frequency : f.Frequency;
     if (c.dbType >= 0) {
@@ -90,7 +98,9 @@ QJsonObject fieldsJson(const OptionsState& state) {
             {"DBType", QLatin1String(state.DBTypeRadioGrp == 1 ? Preferences::kUncontrolled
                                                                : Preferences::kControlled)},
             {"RootDir", state.RootDir},
-            {"enabled", state.ftpEnabled()}};
+            {"enabled", state.ftpEnabled()},
+            {"FtpSecurity", ftpsecurity::text(f.Security)},
+            {"CaFile", f.CaFile}};
 }
 
 void show(const OptionsState& state, bool json) {
@@ -101,7 +111,7 @@ void show(const OptionsState& state, bool json) {
     }
     for (const char* key :
          {"RemoteHost", "RemotePort", "UserName", "Password", "RemoteFile", "CheckRemoteFile",
-          "LocalFile", "Frequency", "DBType", "RootDir", "enabled"}) {
+          "LocalFile", "Frequency", "DBType", "RootDir", "enabled", "FtpSecurity", "CaFile"}) {
         const QJsonValue v = object.value(key);
         const QString text = v.isBool()     ? QLatin1String(v.toBool() ? "true" : "false")
                              : v.isDouble() ? QString::number(v.toInt())

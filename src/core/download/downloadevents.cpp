@@ -30,6 +30,10 @@ void DownloadSession::FTP1ProtocolStateChanged(int protocolState) {
     if (protocolState == 1) {
         m_ftp.LogIn(m_options.fields.UserName, m_options.fields.Password);
     } else if (protocolState == 2) {
+        if (m_ftp.Encrypted()) {
+            m_views.wizard.HintLabel = continueHint();
+            changed();
+        }
         m_ftp.ListRemoteFile(m_options.fields.RemoteFile);
     }
 }

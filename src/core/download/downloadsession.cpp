@@ -46,6 +46,11 @@ QString DownloadSession::refusalMessage() const {
                                 : downloadmessages::noConnection();
 }
 
+QString DownloadSession::continueHint() const {
+    const QString hint = QStringLiteral("Click Next to continue");
+    return m_ftp.Encrypted() ? QStringLiteral("Connected (TLS). ") + hint : hint;
+}
+
 void DownloadSession::startOver() {
     if (m_ftp.State() != TFTP::Connected && m_ftp.isIdle()) {
         m_transferReady = true;
@@ -61,6 +66,7 @@ void DownloadSession::ConnectSpdBtnClick() {
     }
     dropTemporaryFile();
     m_options.loadDownloadSettings();
+    m_ftp.setSecurity(m_security.value_or(m_options.fields.Security), m_options.fields.CaFile);
     m_ftp.Connect(m_options.fields.RemoteHost, m_options.fields.RemotePort);
     changed();
 }
@@ -86,6 +92,8 @@ void DownloadSession::GetFileSpdBtnClick() {
     status.RemoteHost = s.RemoteHost;
     status.RemoteFile = s.RemoteFile;
     status.SavingTo = s.LocalFile;
+    status.Connection =
+        m_ftp.Encrypted() ? QStringLiteral("Connected (TLS)") : QStringLiteral("Connected");
     status.barMaximum = m_remoteSize;
     statusLine(0);
     changed();

@@ -4,6 +4,7 @@
 #include "download/tftp.h"
 
 #include <QString>
+#include <optional>
 
 class DatabaseSelection;
 class OptionsState;
@@ -52,6 +53,12 @@ class DownloadSession {
     // connection reported no disconnect) no longer stops the wizard's first step.
     void startOver();
     QString temporaryFile() const;
+    // A security used for the connections of this run instead of the stored FtpSecurity, which
+    // it does not change; nothing restores the stored one.
+    void overrideSecurity(std::optional<FtpSecurity> security) { m_security = security; }
+    // The wizard's hint between steps: "Click Next to continue", preceded by
+    // "Connected (TLS). " while the session runs over TLS.
+    QString continueHint() const;
 
     // The wizard's refusal to go on for the current FailureReason.
     QString refusalMessage() const;
@@ -92,4 +99,5 @@ class DownloadSession {
     bool m_replaced = false;
     int m_wizardStep = 0;
     QString m_receiving;  // the temporary file of the transfer under way
+    std::optional<FtpSecurity> m_security;
 };

@@ -31,6 +31,9 @@ DownloadSettings DownloadSettings::load(const IniFile& file) {
         file.readBool(Section, QStringLiteral("CheckRemoteFile"), d.CheckRemoteFile);
     s.LocalFile = file.readString(Section, QStringLiteral("LocalFile"), d.LocalFile);
     s.Frequency = file.readInteger(Section, QStringLiteral("Frequency"), d.Frequency);
+    s.Security = ftpsecurity::fromText(
+        file.readString(Section, QStringLiteral("FtpSecurity"), ftpsecurity::text(d.Security)));
+    s.CaFile = file.readString(Section, QStringLiteral("FtpCaFile"), d.CaFile);
     return s;
 }
 
@@ -42,6 +45,8 @@ void DownloadSettings::saveConnection(IniFile& file) const {
     file.writeString(Section, QStringLiteral("RemoteFile"), RemoteFile);
     file.writeBool(Section, QStringLiteral("CheckRemoteFile"), CheckRemoteFile);
     file.writeString(Section, QStringLiteral("LocalFile"), LocalFile);
+    file.writeString(Section, QStringLiteral("FtpSecurity"), ftpsecurity::text(Security));
+    file.writeString(Section, QStringLiteral("FtpCaFile"), CaFile);
 }
 
 QString DownloadSettings::frequencyCaption(int frequency) {

@@ -37,7 +37,8 @@ struct FtpStatusView {
     QString RemoteHost;
     QString RemoteFile;
     QString SavingTo;
-    QString Status;  // "n of N bytes received"
+    QString Connection;  // "Connected (TLS)" when the session runs over TLS, else "Connected"
+    QString Status;      // "n of N bytes received"
     qint64 barMaximum = 0;
     qint64 barPosition = 0;
     QString ButtonCaption = QStringLiteral("Cancel");

@@ -97,7 +97,7 @@ void DownloadWizard::runStep() {
             m_session.BinBtnClick();
             m_session.setWizardStep(2);
             v.SetBinaryMode = {true, true};
-            v.HintLabel = QStringLiteral("Click Next to continue");
+            v.HintLabel = m_session.continueHint();
             break;
         case 2:
             m_session.GetFileSpdBtnClick();

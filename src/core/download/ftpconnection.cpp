@@ -2,6 +2,7 @@
 
 #include "download/ftpcontrolsocket.h"
 #include "download/ftperror.h"
+#include "download/ftptls.h"
 
 #include <curl/curl.h>
 #include <sys/socket.h>
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QUrl>
 #include <algorithm>
+
+static_assert(CurlErrorSize >= CURL_ERROR_SIZE);
 
 // A listing is small; anything past this is not kept.
 static constexpr qsizetype MaxListingBytes = 1 << 20;
@@ -113,11 +116,14 @@ bool FtpConnection::usable(const FtpJobContext& job) {
     return false;
 }
 
-void FtpConnection::fail(int curlCode, const FtpJobContext& job) {
+void FtpConnection::fail(int curlCode, const FtpJobContext& job, const QString& reason) {
+    // libcurl's account of the failure, which it wrote during the last transfer.
+    const QString told = reason.isEmpty() ? QString::fromUtf8(m_errorText) : reason;
+    m_errorText[0] = '\0';
     if (curlCode == CURLE_ABORTED_BY_CALLBACK && job.aborted && job.aborted()) {
         return;  // ended on request: not an error
     }
-    m_events.error(curlCode);
+    m_events.error(curlCode, told);
     if (!ftperror::keepsConnection(curlCode)) {
         close();
         m_events.connectionLost();
@@ -173,6 +179,8 @@ void FtpConnection::connect(const QString& host, const QString& port, const FtpJ
 
 int FtpConnection::perform(const QByteArray& url, const FtpJobContext& job, Transfer* transfer) {
     CURL* c = m_curl;
+    m_errorText[0] = '\0';
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, m_errorText);
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, long(job.timeouts.connectMs));
@@ -203,14 +211,34 @@ void FtpConnection::logIn(const QString& userName, const QString& password,
     if (!usable(job)) {
         return;
     }
+    QString reason;
+    int result = ftptls::configure(m_curl, job.security, job.caFile, reason);
+    if (result != CURLE_OK) {
+        fail(result, job, reason);
+        return;
+    }
+    // libcurl sends AUTH TLS first and, where TLS is required and refused, ends here without
+    // sending USER or PASS.
     curl_easy_setopt(m_curl, CURLOPT_USERNAME, userName.toUtf8().constData());
     curl_easy_setopt(m_curl, CURLOPT_PASSWORD, password.toUtf8().constData());
     curl_easy_setopt(m_curl, CURLOPT_CUSTOMREQUEST, nullptr);
-    const int result = perform(url(QString()), job, nullptr);
+    bool secured = false;
+    {
+        const ftptls::Watch watch(m_curl);
+        result = perform(url(QString()), job, nullptr);
+        secured = watch.secured();
+    }
+    if (result == CURLE_USE_SSL_FAILED) {
+        fail(result, job,
+             QStringLiteral("The server does not offer TLS, which the security "
+                            "setting requires; the password was not sent"));
+        return;
+    }
     if (result != CURLE_OK) {
         fail(result, job);
         return;
     }
+    m_events.encrypted(secured);
     m_events.protocolStateChanged(2);
 }
 
@@ -245,8 +273,11 @@ void FtpConnection::getFile(const QString& remoteFile, const QString& localFile,
     if (!usable(job)) {
         return;
     }
+    // The received file becomes the database, which holds the password: private from the start.
     QFile file(localFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered, ownerOnly) ||
+        !file.setPermissions(ownerOnly)) {
         fail(CURLE_WRITE_ERROR, job);
         return;
     }

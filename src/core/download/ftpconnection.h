@@ -7,6 +7,9 @@
 
 typedef void CURL;
 
+// libcurl's CURL_ERROR_SIZE, which its header alone defines.
+inline constexpr int CurlErrorSize = 256;
+
 // The transfer component's protocol side, used only on its worker thread. Connect resolves
 // the host, opens the control connection and waits for the greeting; the log-in hands that
 // connection to libcurl, which keeps it open for the listing and the transfer until
@@ -31,7 +34,8 @@ class FtpConnection {
     friend struct FtpCallbacks;
 
     bool usable(const FtpJobContext& job);
-    void fail(int curlCode, const FtpJobContext& job);
+    // Reports a failure; `reason` defaults to what libcurl wrote into its error buffer.
+    void fail(int curlCode, const FtpJobContext& job, const QString& reason = QString());
     int perform(const QByteArray& url, const FtpJobContext& job, Transfer* transfer);
     QByteArray url(const QString& remotePath) const;
     // Closes the connection; the QUIT waits at most a short while for its answer.
@@ -48,5 +52,5 @@ class FtpConnection {
     QByteArray m_host;
     int m_port = 21;
     bool m_binary = false;
-    char m_errorText[256] = {};
+    char m_errorText[CurlErrorSize] = {};
 };

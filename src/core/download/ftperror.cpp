@@ -27,7 +27,29 @@ int number(int curlCode) {
     }
 }
 
-QString description(int curlCode) {
+namespace {
+
+bool isTlsFailure(int curlCode) {
+    switch (curlCode) {
+        case CURLE_USE_SSL_FAILED:
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_CERTPROBLEM:
+        case CURLE_SSL_ISSUER_ERROR:
+        case CURLE_SSL_INVALIDCERTSTATUS:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QString description(int curlCode, const QString& reason) {
+    if (isTlsFailure(curlCode) && !reason.isEmpty()) {
+        return reason;
+    }
     // A failed listing and a failed retrieval both mean the file is not there.
     const CURLcode code =
         number(curlCode) == RemoteFileNotFound ? CURLE_REMOTE_FILE_NOT_FOUND : CURLcode(curlCode);

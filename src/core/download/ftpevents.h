@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/ftplisting.h"
+#include "download/ftpsecurity.h"
 #include "download/ftptimeouts.h"
 
 #include <functional>
@@ -14,8 +15,10 @@ class FtpEvents {
     virtual void protocolStateChanged(int protocolState) = 0;
     virtual void listItem(const FtpListItem& item) = 0;
     virtual void docOutput(qint64 bytesTransferred) = 0;
-    // A failure, as a libcurl result code.
-    virtual void error(int curlCode) = 0;
+    // A failure, as a libcurl result code, with libcurl's own account of it where it gave one.
+    virtual void error(int curlCode, const QString& reason) = 0;
+    // Whether the log-in that just succeeded runs over TLS.
+    virtual void encrypted(bool tls) = 0;
     // The connection was dropped after a failure: the state is 0 again, with no event.
     virtual void connectionLost() = 0;
     // The local file of a transfer is open (true) or closed again (false).
@@ -26,5 +29,7 @@ class FtpEvents {
 struct FtpJobContext {
     bool passive = true;
     FtpTimeouts timeouts;
+    FtpSecurity security = FtpSecurity::WhenAvailable;
+    QString caFile;
     std::function<bool()> aborted;
 };

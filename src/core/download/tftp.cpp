@@ -31,13 +31,19 @@ class TFTP::Events : public FtpEvents {
     void docOutput(qint64 bytes) override {
         post([o = &m_owner, bytes] { emit o->DocOutput(bytes); });
     }
-    void error(int code) override {
-        post([o = &m_owner, n = ftperror::number(code), d = ftperror::description(code)] {
+    void error(int code, const QString& reason) override {
+        post([o = &m_owner, n = ftperror::number(code), d = ftperror::description(code, reason)] {
             emit o->Error(n, d);
         });
     }
+    void encrypted(bool tls) override {
+        post([o = &m_owner, tls] { o->m_encrypted = tls; });
+    }
     void connectionLost() override {
-        post([o = &m_owner] { o->m_state = 0; });
+        post([o = &m_owner] {
+            o->m_state = 0;
+            o->m_encrypted = false;
+        });
     }
     void localFileOpen(bool open) override {
         {
@@ -62,8 +68,16 @@ TFTP::~TFTP() {
     m_worker->stop();
 }
 
+void TFTP::setSecurity(FtpSecurity security, const QString& caFile) {
+    m_security = security;
+    m_caFile = caFile;
+}
+
 void TFTP::deliverState(int state) {
     m_state = state;
+    if (state == 1 || state == 6) {
+        m_encrypted = false;
+    }
     emit StateChanged(state);
 }
 
@@ -76,6 +90,8 @@ void TFTP::request(Job job, bool busy) {
     auto context = std::make_shared<FtpJobContext>();
     context->passive = m_passive;
     context->timeouts = m_timeouts;
+    context->security = m_security;
+    context->caFile = m_caFile;
     const quint64 generation = m_generation.load();
     context->aborted = [this, generation] { return m_generation.load() != generation; };
     m_worker->queue([this, job = std::move(job), context, busy] {

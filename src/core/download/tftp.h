@@ -1,6 +1,7 @@
 #pragma once
 
 #include "download/ftplisting.h"
+#include "download/ftpsecurity.h"
 #include "download/ftptimeouts.h"
 
 #include <QObject>
@@ -20,15 +21,18 @@ struct FtpJobContext;
 // thread as queued events, in this order for a whole session:
 //   Connect:        Busy(true), StateChanged 1 connecting, 2 resolving host, 3 host resolved,
 //                   4 connected, ProtocolStateChanged 1 (ready for log-in), Busy(false)
-//   LogIn:          Busy(true), ProtocolStateChanged 2 (logged in), Busy(false)
+//   LogIn:          Busy(true), ProtocolStateChanged 2 (logged in; Encrypted() now tells
+//                   whether the session runs over TLS), Busy(false)
 //   ListRemoteFile: Busy(true), ListItem for each entry of the listing, Busy(false)
 //   GetFile:        Busy(true), DocOutput with the bytes received so far, Busy(false)
 //   Disconnect:     Busy(true), StateChanged 5 disconnecting, 6 disconnected, Busy(false)
 // A failure sends Error(Number, Description) (numbers in ftperror.h) before the Busy(false)
 // that ends the operation; unless the connection survives it (a remote file not found) the
 // connection is dropped and State() is 0 again without a state event. SetBinaryMode sends
-// nothing. PassiveMode is on from the start. Abort and Disconnect end the operation in progress
-// (an ended operation reports no error) and drop the ones requested before them.
+// nothing. PassiveMode is on from the start; Security (TLS when the server offers it, by
+// default) and the extra CA file are taken, like PassiveMode, when an operation is requested. Abort
+// and Disconnect end the operation in progress (an ended operation reports no error) and drop the
+// ones requested before them.
 class TFTP : public QObject {
     Q_OBJECT
 
@@ -51,6 +55,12 @@ class TFTP : public QObject {
     void setPassiveMode(bool passive) { m_passive = passive; }
     // The last state reported (0 before any connection and after a dropped one).
     int State() const { return m_state; }
+
+    FtpSecurity Security() const { return m_security; }
+    const QString& CaFile() const { return m_caFile; }
+    void setSecurity(FtpSecurity security, const QString& caFile);
+    // True while the logged-in session runs over TLS.
+    bool Encrypted() const { return m_encrypted; }
 
     const FtpTimeouts& timeouts() const { return m_timeouts; }
     void setTimeouts(const FtpTimeouts& timeouts) { m_timeouts = timeouts; }
@@ -79,6 +89,9 @@ class TFTP : public QObject {
 
     bool m_passive = true;
     int m_state = 0;
+    FtpSecurity m_security = FtpSecurity::WhenAvailable;
+    QString m_caFile;
+    bool m_encrypted = false;
     int m_pending = 0;
     FtpTimeouts m_timeouts = FtpTimeouts::defaults();
     std::atomic<quint64> m_generation{0};

@@ -12,6 +12,8 @@
 
 namespace {
 
+const QFile::Permissions OwnerOnly(QFile::ReadOwner | QFile::WriteOwner);
+
 [[noreturn]] void refuseWrite(const QString& path) {
     throw OperationError(QStringLiteral("Unable to write to ") + path);
 }
@@ -39,6 +41,15 @@ void removeStaleTemporaries(const QString& path) {
     }
 }
 
+// The files of the data directory may hold the password: a new one is the owner's alone, and an
+// existing one keeps its mode unless everybody may read it.
+QFile::Permissions modeFor(const QFileInfo& existing) {
+    if (!existing.exists() || existing.permissions().testFlag(QFile::ReadOther)) {
+        return OwnerOnly;
+    }
+    return existing.permissions();
+}
+
 }  // namespace
 
 // An existing file that may not be written is refused, as it would be on the system whose rules
@@ -52,9 +63,9 @@ void atomicfile::write(const QString& path, const QByteArray& bytes, const QDate
     const QString temporary = temporaryPath(path, QCoreApplication::applicationPid());
     QFile file(temporary);
     bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-        file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0 &&
-        (!info.exists() || file.setPermissions(info.permissions())) &&
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate, OwnerOnly) &&
+        file.setPermissions(OwnerOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        ::fsync(file.handle()) == 0 && file.setPermissions(modeFor(info)) &&
         (!modified.isValid() || file.setFileTime(modified, QFileDevice::FileModificationTime));
     file.close();
     written = written && ::rename(QFile::encodeName(temporary).constData(),

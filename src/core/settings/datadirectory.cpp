@@ -1,6 +1,7 @@
 #include "settings/datadirectory.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -26,10 +27,18 @@ QString chosenFolder() {
     return base + QStringLiteral("/cartovex");
 }
 
-// The folder as an absolute path ending in "/", created when missing; empty on failure.
+// The folder as an absolute path ending in "/", created when missing (the folders above it as
+// usual, the folder itself for its owner alone, as its files may hold the password); an existing
+// folder keeps its mode. Empty on failure.
 QString ensureFolder(const QString& folder) {
     const QString path = QDir::cleanPath(QDir(folder).absolutePath());
-    if (!QDir().mkpath(path)) {
+    const QFileInfo info(path);
+    const bool made =
+        info.isDir() ||
+        (QDir().mkpath(info.absolutePath()) &&
+         (QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) ||
+          QFileInfo(path).isDir()));
+    if (!made) {
         return QString();
     }
     return path.endsWith(u'/') ? path : path + u'/';

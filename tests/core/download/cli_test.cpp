@@ -61,6 +61,10 @@ TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
                                     "uncontrolled",
                                     "--root-dir",
                                     "/reports",
+                                    "--security",
+                                    "off",
+                                    "--ca-file",
+                                    "/ca.pem",
                                     "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     run = runCli(home.path(), {"options", "--json"});
@@ -74,7 +78,9 @@ TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
                                {"Frequency", 2},
                                {"DBType", "Uncontrolled"},
                                {"RootDir", "/reports"},
-                               {"enabled", false}};
+                               {"enabled", false},
+                               {"FtpSecurity", "Off"},
+                               {"CaFile", "/ca.pem"}};
     EXPECT_EQ(json(run), expected);
 
     run = runCli(home.path(), {"options", "defaults", "--json"});
@@ -82,7 +88,9 @@ TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
     EXPECT_EQ(json(run).value("Frequency").toInt(), 0);
     EXPECT_EQ(json(run).value("DBType").toString(), "Uncontrolled");
 
+    EXPECT_EQ(json(run).value("FtpSecurity").toString(), "When available");
     EXPECT_EQ(runCli(home.path(), {"options", "set", "--frequency", "daily"}).exitCode, 2);
+    EXPECT_EQ(runCli(home.path(), {"options", "set", "--security", "on"}).exitCode, 2);
     EXPECT_EQ(runCli(home.path(), {"options", "--user", "x"}).exitCode, 2);
 }
 

@@ -7,6 +7,9 @@ dies never leaves it running. Modes:
   halfway   RETR sends only the first half of a file, then closes the data connection
   zerosize  listings report every file with size 0
   silent    accepts connections and never says anything
+With --tls PEM (key and certificate in one file) the server also offers explicit TLS
+("AUTH TLS"); with --log FILE it appends every command it receives to FILE, one a line
+(a PASS without its argument).
 """
 import argparse
 import logging
@@ -65,10 +68,10 @@ class HalfFile:
         self._f.close()
 
 
-def run_ftp(root, mode):
+def run_ftp(root, mode, tls, log):
     from pyftpdlib.authorizers import DummyAuthorizer
     from pyftpdlib.filesystems import AbstractedFS
-    from pyftpdlib.handlers import FTPHandler
+    from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
     from pyftpdlib.servers import FTPServer
 
     class Filesystem(AbstractedFS):
@@ -87,7 +90,23 @@ def run_ftp(root, mode):
     logging.basicConfig(level=logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_anonymous(root)
-    handler = FTPHandler
+    class SecureDataChannel(TLS_DTPHandler):
+        # libcurl starts the data connection's handshake before it sends RETR or LIST; the
+        # stock channel takes that early data for a disconnect.
+        def readable(self):
+            return True if self._ssl_accepting else super().readable()
+
+    class Handler(TLS_FTPHandler if tls else FTPHandler):
+        def pre_process_command(self, line, cmd, arg):
+            if log:
+                with open(log, "a") as f:
+                    f.write(("PASS" if cmd.upper() == "PASS" else line) + "\n")
+            return super().pre_process_command(line, cmd, arg)
+
+    handler = Handler
+    if tls:
+        handler.certfile = tls
+        handler.dtp_handler = SecureDataChannel
     handler.authorizer = authorizer
     handler.abstracted_fs = Filesystem
     handler.use_sendfile = False
@@ -104,12 +123,14 @@ def main():
     parser.add_argument("--root", default=".")
     parser.add_argument("--mode", default="normal",
                         choices=["normal", "halfway", "zerosize", "silent"])
+    parser.add_argument("--tls", default="")
+    parser.add_argument("--log", default="")
     args = parser.parse_args()
     exit_when_stdin_closes()
     if args.mode == "silent":
         run_silent()
     else:
-        run_ftp(args.root, args.mode)
+        run_ftp(args.root, args.mode, args.tls, args.log)
 
 
 if __name__ == "__main__":

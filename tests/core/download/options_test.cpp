@@ -18,10 +18,12 @@ TEST_F(OptionsTest, OkStoresEveryFieldAndActivationReadsThemBack) {
     EXPECT_EQ(options.fields.Password, "anonymous");
     EXPECT_EQ(options.fields.LocalFile, controlledPath());
     EXPECT_TRUE(options.ftpEnabled());
-    options.fields = {QStringLiteral("h"),  QStringLiteral("not a port"),
-                      QStringLiteral("u"),  QStringLiteral("p"),
-                      QStringLiteral("f"),  false,
-                      QStringLiteral("/l"), 1};
+    EXPECT_EQ(options.fields.Security, FtpSecurity::WhenAvailable);
+    options.fields = {QStringLiteral("h"),   QStringLiteral("not a port"),
+                      QStringLiteral("u"),   QStringLiteral("p"),
+                      QStringLiteral("f"),   false,
+                      QStringLiteral("/l"),  1,
+                      FtpSecurity::Required, QStringLiteral("/ca.pem")};
     options.RootDir = QStringLiteral("/reports");
     options.DBTypeRadioGrpClick(1);
     EXPECT_FALSE(options.ftpEnabled());
@@ -39,6 +41,9 @@ TEST_F(OptionsTest, OkStoresEveryFieldAndActivationReadsThemBack) {
               QStringList({"h", "not a port", "u", "p", "f", "/l"}));
     EXPECT_FALSE(f.CheckRemoteFile);
     EXPECT_EQ(f.Frequency, 1);
+    EXPECT_EQ(f.Security, FtpSecurity::Required);
+    EXPECT_EQ(preference("FtpSecurity"), "Required");
+    EXPECT_EQ(f.CaFile, "/ca.pem");
     EXPECT_EQ(options.frequencyCaption(), "Monthly");
     EXPECT_EQ(options.DBTypeRadioGrp, 1);
 }
