@@ -20,6 +20,7 @@ FtpStatusForm::FtpStatusForm(QWidget* parent)
     m_file = addValue(grid, 1, QStringLiteral("Remote File:"), "lblRemoteFile");
     m_savingTo = addValue(grid, 2, QStringLiteral("Saving To:"), "lblSavingTo");
     m_status = addValue(grid, 3, QStringLiteral("Status:"), "lblStatus");
+    m_connection = addValue(grid, 4, QStringLiteral("Connection:"), "lblConnection");
     grid->setColumnStretch(1, 1);
     m_bar->setObjectName(QStringLiteral("ProgressBar1"));
     m_bar->setAccessibleName(QStringLiteral("Transfer progress"));
@@ -56,6 +57,7 @@ void FtpStatusForm::render(const FtpStatusView& view) {
     m_file->setText(view.RemoteFile);
     m_savingTo->setText(view.SavingTo);
     m_status->setText(view.Status);
+    m_connection->setText(view.Connection);
     // The bar counts in ints; the remote size is a 32-bit count of bytes.
     constexpr qint64 Top = std::numeric_limits<int>::max();
     m_bar->setRange(0, int(qBound(qint64(0), view.barMaximum, Top)));

@@ -18,6 +18,7 @@ class FtpStatusForm : public QDialog {
     void render(const FtpStatusView& view);
 
     QLabel* statusLine() const { return m_status; }
+    QLabel* connectionLine() const { return m_connection; }
     QProgressBar* progressBar() const { return m_bar; }
     QPushButton* button() const { return m_button; }
 
@@ -28,6 +29,7 @@ class FtpStatusForm : public QDialog {
     QLabel* m_file = nullptr;
     QLabel* m_savingTo = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_connection = nullptr;
     QProgressBar* m_bar;
     QPushButton* m_button;
 };

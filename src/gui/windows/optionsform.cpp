@@ -1,5 +1,6 @@
 #include "gui/windows/optionsform.h"
 
+#include "download/ftpsecurity.h"
 #include "download/optionsstate.h"
 #include "ui/operationerror.h"
 #include "ui/userdialogs.h"
@@ -185,6 +186,18 @@ QGroupBox* OptionsForm::createConnectionGroup(QWidget* parent) {
         hidden->setEnabled(false);
         hidden->hide();
     }
+    auto* securityLabel = new QLabel(QStringLiteral("Security:"), group);
+    m_security = new QComboBox(group);
+    m_security->setObjectName(QStringLiteral("FtpSecurityComboBox"));
+    m_security->setAccessibleName(QStringLiteral("Security"));
+    for (FtpSecurity s : {FtpSecurity::Off, FtpSecurity::WhenAvailable, FtpSecurity::Required}) {
+        m_security->addItem(ftpsecurity::text(s));
+    }
+    securityLabel->setBuddy(m_security);
+    grid->addWidget(securityLabel, 6, 0);
+    grid->addWidget(m_security, 6, 1, 1, 2);
+    m_ftpControls << securityLabel << m_security;
+    m_caFile = addField(group, 7, QStringLiteral("CA File:"), "FtpCaFileEdit");
     m_checkRemoteFile = new QCheckBox(QStringLiteral("Check Remote File"), group);
     m_checkRemoteFile->setObjectName(QStringLiteral("chkCheckRemoteFile"));
     m_checkRemoteFile->setAccessibleName(m_checkRemoteFile->text());
@@ -193,8 +206,8 @@ QGroupBox* OptionsForm::createConnectionGroup(QWidget* parent) {
     m_defaults->setAccessibleName(m_defaults->text());
     connect(m_defaults, &QPushButton::clicked, this, &OptionsForm::DefaultFTPValuesButtonClick);
     m_ftpControls << m_defaults;
-    grid->addWidget(m_checkRemoteFile, 6, 1);
-    grid->addWidget(m_defaults, 6, 2);
+    grid->addWidget(m_checkRemoteFile, 8, 1);
+    grid->addWidget(m_defaults, 8, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -234,6 +247,8 @@ void OptionsForm::render() {
     m_remoteFile->setText(f.RemoteFile);
     m_localFile->setText(f.LocalFile);
     m_checkRemoteFile->setChecked(f.CheckRemoteFile);
+    m_security->setCurrentIndex(int(f.Security));
+    m_caFile->setText(f.CaFile);
     checkId(m_frequency, f.Frequency);
     checkId(m_dbType, m_state.DBTypeRadioGrp);
     renderEnabled();
@@ -272,6 +287,8 @@ void OptionsForm::collect() {
     f.RemoteFile = m_remoteFile->text();
     f.LocalFile = m_localFile->text();
     f.CheckRemoteFile = m_checkRemoteFile->isChecked();
+    f.Security = FtpSecurity(m_security->currentIndex());
+    f.CaFile = m_caFile->text();
     f.Frequency = m_frequency->checkedId();
 }
 

@@ -42,6 +42,7 @@ class OptionsForm : public QDialog {
     QButtonGroup* dbTypeGroup() const { return m_dbType; }
     QButtonGroup* frequencyGroup() const { return m_frequency; }
     QCheckBox* checkRemoteFile() const { return m_checkRemoteFile; }
+    QComboBox* security() const { return m_security; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -80,5 +81,7 @@ class OptionsForm : public QDialog {
     QLineEdit* m_remoteFile = nullptr;
     QLineEdit* m_localFile = nullptr;
     QCheckBox* m_checkRemoteFile = nullptr;
+    QComboBox* m_security = nullptr;
+    QLineEdit* m_caFile = nullptr;
     QPushButton* m_defaults = nullptr;
 };

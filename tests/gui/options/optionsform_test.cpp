@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -174,4 +175,30 @@ TEST_F(OptionsFormTest, OkWritesEveryKeyAsTyped) {
     EXPECT_EQ(m_form->openDialogFolder(), reports.path() + u'/');
     EXPECT_TRUE(m_engine->databases().UncontrolledMode());
     EXPECT_TRUE(m_dialogs.messages().isEmpty());
+}
+
+TEST_F(OptionsFormTest, TheSecurityChoiceLoadsSavesAndEnablesWithTheFtpFields) {
+    IniFile controlled(m_home.filePath(QStringLiteral("quarixdb.ini")));
+    controlled.writeString(Section, QStringLiteral("FtpSecurity"), QStringLiteral("off"));
+    controlled.writeString(Section, QStringLiteral("FtpCaFile"), QStringLiteral("/etc/ca.pem"));
+    m_form->show();
+    QComboBox* security = m_form->security();
+    EXPECT_EQ(security->currentText(), QStringLiteral("Off"));
+    EXPECT_EQ(edit("FtpCaFileEdit")->text(), QStringLiteral("/etc/ca.pem"));
+    m_form->dbTypeGroup()->button(1)->click();
+    EXPECT_FALSE(security->isEnabled());
+    EXPECT_FALSE(edit("FtpCaFileEdit")->isEnabled());
+    m_form->dbTypeGroup()->button(0)->click();
+    EXPECT_TRUE(security->isEnabled());
+    EXPECT_TRUE(edit("FtpCaFileEdit")->isEnabled());
+
+    security->setCurrentIndex(security->findText(QStringLiteral("Required")));
+    edit("FtpCaFileEdit")->setText(QString());
+    QTest::mouseClick(button("OKButton"), Qt::LeftButton);
+    EXPECT_EQ(stored(QStringLiteral("FtpSecurity")), QStringLiteral("Required"));
+    EXPECT_EQ(stored(QStringLiteral("FtpCaFile")), QString());
+    m_form->show();
+    EXPECT_EQ(security->currentText(), QStringLiteral("Required"));
+    QTest::mouseClick(button("DefaultFTPValuesButton"), Qt::LeftButton);
+    EXPECT_EQ(security->currentText(), QStringLiteral("When available"));
 }
