@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev python3-pyftpdlib clang-format
+          libbenchmark-dev python3-pyftpdlib python3-openssl openssl clang-format
           scdoc librsvg2-bin desktop-file-utils appstream dpkg-dev file poppler-utils
           xvfb xauth)
 missing=()

@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -35,6 +37,12 @@ CliRun runCli(const QString& home, const QStringList& args) {
     run.out = process.readAllStandardOutput();
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+int fileMode(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777)
+                                                                     : -1;
 }
 
 }  // namespace testsupport

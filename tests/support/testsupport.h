@@ -23,4 +23,7 @@ struct CliRun {
 // test.
 CliRun runCli(const QString& home, const QStringList& args);
 
+// The permission bits of a file or folder (0600, 0755...); -1 when it does not exist.
+int fileMode(const QString& path);
+
 }  // namespace testsupport

@@ -39,6 +39,47 @@ TEST(DownloadCli, DownloadsWithTheGivenSettingsAndFailsWithoutAServer) {
     EXPECT_FALSE(run.err.contains("Sync Custom Database"));
 }
 
+TEST(DownloadCli, SecurityGivenForOneRunIsNotStoredAndThePasswordNeverShows) {
+    FtpTestServer server;
+    ASSERT_TRUE(server.started());
+    server.addFile(QStringLiteral("outgoing/cartvxdb.ini"), "[Core DXPs]\r\n");
+    QTemporaryDir home;
+    const QString password = QStringLiteral("hunter2-Secret");
+    auto run = runCli(home.path(), {"options", "set", "--remote-host", "127.0.0.1", "--remote-port",
+                                    server.port(), "--password", password});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    run = runCli(home.path(), {"download", "--security", "required", "--json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("the password was not sent")) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(password) || run.out.contains(password.toUtf8()));
+    EXPECT_FALSE(server.commands().contains("PASS"));
+    run = runCli(home.path(), {"options", "--json"});
+    EXPECT_EQ(json(run).value("FtpSecurity").toString(), "When available");
+    EXPECT_EQ(runCli(home.path(), {"download", "--security", "on"}).exitCode, 2);
+}
+
+TEST(OptionsCli, KeepsTheDataDirectoryAndItsFilesPrivate) {
+    QTemporaryDir base;
+    using testsupport::fileMode;
+    const QString fresh = base.filePath(QStringLiteral("new/data"));
+    auto run = runCli(base.path(), {"--home", fresh, "options", "set", "--password", "pw"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(fileMode(fresh), 0700);
+    EXPECT_EQ(fileMode(fresh + "/quarixdb.ini"), 0600);
+    EXPECT_EQ(fileMode(fresh + "/CARTOVEX.INI"), 0600);
+
+    // An existing folder keeps its mode; a world-readable file becomes private when written, a
+    // file that only its group may read keeps its mode.
+    QFile::setPermissions(fresh, QFile::Permissions(0x7755));
+    QFile::setPermissions(fresh + "/quarixdb.ini", QFile::Permissions(0x6644));
+    QFile::setPermissions(fresh + "/CARTOVEX.INI", QFile::Permissions(0x6640));
+    run = runCli(base.path(), {"--home", fresh, "options", "set", "--db-type", "uncontrolled"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(fileMode(fresh), 0755);
+    EXPECT_EQ(fileMode(fresh + "/quarixdb.ini"), 0600);
+    EXPECT_EQ(fileMode(fresh + "/CARTOVEX.INI"), 0640);
+}
+
 TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
     QTemporaryDir home;
     auto run = runCli(home.path(), {"options",
