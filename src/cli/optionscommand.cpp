@@ -39,9 +39,9 @@ struct OptionChanges {
         c.remoteFile = o.takeValue(QStringLiteral("remote-file"));
         c.rootDir = o.takeValue(QStringLiteral("root-dir"));
         c.caFile = o.takeValue(QStringLiteral("ca-file"));
-        c.security = choice(
-            o.takeValue(QStringLiteral("security")),
-            {QStringLiteral("off"), QStringLiteral("available"), QStringLiteral("required")});
+        const QString security = o.takeValue(QStringLiteral("security"));
+        const std::optional<FtpSecurity> level = ftpsecurity::fromWord(security);
+        c.security = security.isNull() ? -1 : (level ? int(*level) : -2);
         c.check = choice(o.takeValue(QStringLiteral("check-remote-file")),
                          {QStringLiteral("off"), QStringLiteral("on")});
         c.frequency =
