@@ -52,7 +52,12 @@ ReportTextView::ReportTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void ReportTextView::setReportText(const ReportText* text) {
     m_text = text;
-    measureContent();
+    // A hidden viewer measures its lines when first shown: most loads never show both.
+    if (isVisible()) {
+        measureContent();
+    } else {
+        m_contentWidth = -1;
+    }
     m_caret = m_anchor = TextPosition{};
     m_goalColumn = 0;
     updateScrollBars();
@@ -293,7 +298,7 @@ void ReportTextView::ensureVisible(TextPosition position) {
     const QRect character = characterRect(p);
     QScrollBar* horizontal = horizontalScrollBar();
     const int x = character.left() + horizontal->value() - Margin;
-    if (x + character.width() + 2 * Margin > m_contentWidth) {
+    if (m_contentWidth >= 0 && x + character.width() + 2 * Margin > m_contentWidth) {
         m_contentWidth = x + character.width() + 2 * Margin;  // a line with tabs runs wider
         updateScrollBars();
     }
@@ -349,6 +354,13 @@ void ReportTextView::resizeEvent(QResizeEvent* event) {
 void ReportTextView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        measureContent();
+    }
+}
+
+void ReportTextView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    if (m_contentWidth < 0) {
         measureContent();
     }
 }
