@@ -76,6 +76,8 @@ void MainWindow::createPages() {
     m_progress.addBar(m_analysis->progressBar());
     m_progress.addBar(m_compare->progressBar());
     m_progress.runningChanged = [this](bool running) { m_analysis->setLoading(running); };
+    // During a load the status bar names the stage and what is known so far.
+    m_progress.beforePump = [this] { showStatusPanels(); };
 }
 
 QAction* MainWindow::action(const QString& objectName) const {
@@ -85,12 +87,7 @@ QAction* MainWindow::action(const QString& objectName) const {
 void MainWindow::refreshViews() {
     const MainViews& v = m_engine.views();
     setWindowTitle(v.Caption);
-    for (int i = 0; i < StatusPanelCount; ++i) {
-        // Panel 5 belongs to the text search of the Config Text page.
-        if (i != 5) {
-            m_status[i]->setText(v.StatusPanels[i]);
-        }
-    }
+    showStatusPanels();
     m_analysis->render(m_engine);
     m_dxs->render(m_engine);
     m_dos->render(m_engine);
@@ -101,6 +98,16 @@ void MainWindow::refreshViews() {
     showRecentFiles();
     if (auto* abend = findChild<AbendLogForm*>()) {
         abend->render();  // a load clears the abend view
+    }
+}
+
+void MainWindow::showStatusPanels() {
+    const MainViews& v = m_engine.views();
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        // Panel 5 belongs to the text search of the Config Text page.
+        if (i != 5 && m_status[i]->text() != v.StatusPanels[i]) {
+            m_status[i]->setText(v.StatusPanels[i]);
+        }
     }
 }
 

@@ -115,6 +115,7 @@ class MainWindow : public QMainWindow, private StartupWindows {
     void createStatusBar();
     void connectPages();
     void connectConfigText();
+    void showStatusPanels();
     QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
                         void (MainWindow::*slot)());
     QToolButton* addToolButton(const QString& name, const QString& hint, int picture,

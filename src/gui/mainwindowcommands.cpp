@@ -74,7 +74,7 @@ void MainWindow::afterLoad(const ReportLoader::Result& result) {
         return;
     }
     if (result.started) {
-        m_configText->setReport(m_engine.model().ReportLines.joined());
+        m_configText->setReport(&m_engine.model().ReportLines);
     }
     refreshViews();
 }

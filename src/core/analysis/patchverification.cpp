@@ -83,6 +83,7 @@ void PatchVerification::VerifyPatches() {
         if (!IniLines::exists(m_manager.databases().currentPath())) {
             if (!m_model.HasPatchKitList) {
                 for (const QString& line : patches) {
+                    m_progress.pumpEvents();
                     m_state.PatchAnalysisList.add(line);
                 }
             }
@@ -99,12 +100,14 @@ void PatchVerification::VerifyPatches() {
             if (!m_model.HasPatchKitList) {
                 m_state.UnassignedPatches.clear();
                 for (const QString& line : patches) {
+                    m_progress.pumpEvents();
                     if (!m_state.CompleteSetPatches.contains(line) &&
                         !m_state.PartialSetPatches.contains(line)) {
                         m_state.UnassignedPatches.add(line);
                     }
                 }
                 for (const QString& line : m_state.UnassignedPatches.lines()) {
+                    m_progress.pumpEvents();
                     m_state.PatchAnalysisList.add(line);
                 }
             }

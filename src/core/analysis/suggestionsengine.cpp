@@ -187,6 +187,7 @@ void SuggestionsEngine::reservedBuffers() {
 
 void SuggestionsEngine::symmetricMultiprocessing() {
     for (const QString& entry : m_model.OtherModules.lines()) {
+        m_progress.pumpEvents();
         if (entry.startsWith(QLatin1String("SMP.")) && entry.contains(QLatin1String("SMP.DXP"))) {
             m_smpLoaded = true;
             add({Bullet + QStringLiteral("SMP.DXP is loaded. Make sure the server is"),
@@ -238,11 +239,13 @@ void SuggestionsEngine::oldDrivers() {
         return;
     }
     for (const QString& entry : m_model.OtherModules.lines()) {
+        m_progress.pumpEvents();
         if (loadedmodule::isDriver(entry)) {
             m_state.DriverList.append(entry);
         }
     }
     for (const QString& entry : std::as_const(m_state.DriverList)) {
+        m_progress.pumpEvents();
         const qsizetype at = entry.indexOf(QLatin1String(", 199"));
         if (at < 0) {
             continue;

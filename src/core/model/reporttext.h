@@ -25,6 +25,8 @@ class ReportText {
         const std::size_t k = std::size_t(i);
         return QStringView(m_text).sliced(m_starts[k], m_starts[k + 1] - 1 - m_starts[k]);
     }
+    // Where line i begins in joined(); line size() "begins" one past the end of the text.
+    qsizetype lineStart(qsizetype i) const { return m_starts[std::size_t(i)]; }
     // Every line joined by "\n".
     const QString& joined() const { return m_text; }
     void clear();

@@ -4,6 +4,7 @@
 #include "text/codepage.h"
 #include "ui/operationerror.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -12,6 +13,31 @@ const QString WpcMessage = QStringLiteral(
     "The config file to be read has ASCII control characters that need to be removed.\r\n"
     "The control characters appear by saving an email received from Postrix.\r\n\r\n"
     "**** REMOVE THE HEADER SECTION CONTAINING THESE CHARACTERS. ****");
+
+// The first line of the file, split as the lines are, holds "WPC". The letters are ASCII and
+// no other byte decodes to an ASCII letter, so the bytes answer without decoding.
+bool firstLineHasWpc(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;  // the read of the whole file reports it
+    }
+    QByteArray line;
+    while (!file.atEnd()) {
+        const QByteArray block = file.read(64 * 1024);
+        if (block.isEmpty()) {
+            break;
+        }
+        qsizetype end = 0;
+        while (end < block.size() && block.at(end) != '\r' && block.at(end) != '\n') {
+            ++end;
+        }
+        line += block.first(end);
+        if (end < block.size()) {
+            break;
+        }
+    }
+    return line.contains("WPC");
+}
 
 }  // namespace
 
@@ -46,12 +72,7 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     result.started = true;
     m_openedByCommand = true;
 
-    QByteArray bytes;
-    const bool readable = codepage::readFile(m_model.ConfigFileName, bytes);
-    const qint64 size = readable ? bytes.size() : QFileInfo(m_model.ConfigFileName).size();
-    ReportText lines = ReportText::decode(bytes);
-    bytes = QByteArray();  // the lines hold the text now; a big report need not stay twice
-    if (!lines.isEmpty() && lines.at(0).contains(QLatin1String("WPC"))) {
+    if (firstLineHasWpc(m_model.ConfigFileName)) {
         m_dialogs.error(WpcMessage);  // nothing reset: the previous report stays on screen
         result.error = WpcMessage;
         return result;
@@ -60,6 +81,17 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     ResetReportViews();
     m_views.StatusPanels[0] = QStringLiteral("Loading File...");
     m_progress.pumpEvents();
+    // Reading and decoding a big file cannot stop for the window: it runs aside.
+    bool readable = false;
+    qint64 size = 0;
+    ReportText lines;
+    const QString path = m_model.ConfigFileName;
+    m_progress.runAside([&] {
+        QByteArray bytes;
+        readable = codepage::readFile(path, bytes);
+        size = readable ? bytes.size() : QFileInfo(path).size();
+        lines = ReportText::decode(bytes);
+    });
     if (!readable) {
         m_dialogs.error(QStringLiteral("[DEBUG ConfigText.Lines.LoadFromFile]"));
         m_dialogs.error(QStringLiteral("[DEBUG OConfigText.LoadFromFile]"));

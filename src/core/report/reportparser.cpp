@@ -62,6 +62,12 @@ void ReportParser::ParseReport(bool startedByCompare) {
 }
 
 void ReportParser::afterLoop(ParseContext& ctx, bool disksOrLanDone) {
+    // The module and patch lists are put in order now, in one go each that cannot stop for the
+    // window: the checks and analysis stages after the parse read them in order.
+    m_progress.runAside([this] {
+        m_model.OtherModules.lines();
+        m_model.PatchEntries.lines();
+    });
     if (disksOrLanDone) {
         // Interrupts that often clash with other hardware are pointed out.
         for (const QString& line : std::as_const(m_model.Interrupts)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Progress of a long operation, and the chance to let pending window messages be handled so
 // the window repaints during it. The command line's implementation does nothing.
 class Progress {
@@ -9,6 +11,10 @@ class Progress {
     virtual void step() = 0;
     virtual void finish() = 0;
     virtual void pumpEvents() = 0;
+    // Runs a piece of work that cannot stop to let messages be handled (a big sort, decoding a
+    // file). It must touch nothing the window reads while it runs. The window runs it on a
+    // second thread and keeps repainting meanwhile; by default it simply runs.
+    virtual void runAside(const std::function<void()>& work) { work(); }
 };
 
 class NullProgress : public Progress {

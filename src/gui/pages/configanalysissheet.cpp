@@ -30,15 +30,10 @@ QList<ColouredListModel::Row> toRows(const QList<analysisviews::PatchRow>& rows)
     return out;
 }
 
-QList<ColouredListModel::Row> toRows(const QList<analysisviews::ModuleRow>& rows) {
-    QList<ColouredListModel::Row> out;
-    out.reserve(rows.size());
-    for (const auto& row : rows) {
-        out.append({row.text, row.colour == colourtable::ModuleColour::Normal
-                                  ? std::nullopt
-                                  : std::optional(colourtable::moduleColour(row.colour))});
-    }
-    return out;
+std::optional<ColourPair> moduleColours(const analysisviews::ModuleRow& row) {
+    return row.colour == colourtable::ModuleColour::Normal
+               ? std::nullopt
+               : std::optional(colourtable::moduleColour(row.colour));
 }
 
 }  // namespace
@@ -117,8 +112,10 @@ void ConfigAnalysisSheet::renderLists(Engine& engine) {
     const AnalysisState& a = engine.analysis();
     m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
     m_plainPatchModel->setLines(engine.model().PatchEntries.lines());
-    m_moduleModel->setRows(
-        toRows(analysisviews::moduleRows(engine.model().OtherModules.lines(), a.OutOfDateModules)));
+    m_moduleModel->setLines(engine.model().OtherModules.lines(),
+                            [outOfDate = a.OutOfDateModules](const QString& line) {
+                                return moduleColours(analysisviews::moduleRow(line, outOfDate));
+                            });
     m_setsModel->setRows(toRows(analysisviews::completeSetRows(a.CompleteSets)));
 }
 

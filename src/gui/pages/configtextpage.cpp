@@ -4,7 +4,6 @@
 #include "gui/windows/finddialog.h"
 #include "ui/userdialogs.h"
 
-#include <QFontDatabase>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -15,15 +14,13 @@ ConfigTextPage::ConfigTextPage(UserDialogs& dialogs, QWidget* parent)
       m_search(*this, dialogs),
       m_stack(new QStackedWidget(this)),
       m_mainViewer(new ReportTextView(m_stack)),
-      m_alternateViewer(new QPlainTextEdit(m_stack)) {
+      m_alternateViewer(new ReportTextView(m_stack)) {
     setObjectName(QStringLiteral("ConfigTextSheet"));
     m_mainViewer->setObjectName(QStringLiteral("OConfigText"));
     m_mainViewer->setAccessibleName(tr("Config Text"));
     m_alternateViewer->setObjectName(QStringLiteral("ConfigText"));
     m_alternateViewer->setAccessibleName(tr("Config Text (alternate viewer)"));
-    m_alternateViewer->setReadOnly(true);
-    m_alternateViewer->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_alternateViewer->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_alternateViewer->setSearchKeysEnabled(false);
     m_stack->addWidget(m_mainViewer);
     m_stack->addWidget(m_alternateViewer);
     auto* layout = new QVBoxLayout(this);
@@ -39,11 +36,9 @@ ConfigTextPage::ConfigTextPage(UserDialogs& dialogs, QWidget* parent)
             &ConfigTextPage::showResolution);
 }
 
-void ConfigTextPage::setReport(const QString& text) {
-    m_alternateText = text;
-    m_mainViewer->setReportText(m_alternateText);
-    m_alternateViewer->clear();
-    m_alternateLoaded = false;
+void ConfigTextPage::setReport(const ReportText* text) {
+    m_mainViewer->setReportText(text);
+    m_alternateViewer->setReportText(text);
     if (m_state.alternateShown()) {
         m_state.showMainViewer();
         showViewer();
@@ -51,7 +46,7 @@ void ConfigTextPage::setReport(const QString& text) {
 }
 
 void ConfigTextPage::clear() {
-    setReport(QString());
+    setReport(nullptr);
 }
 
 void ConfigTextPage::find() {
@@ -113,13 +108,7 @@ void ConfigTextPage::focusMainViewer() {
     m_mainViewer->setFocus();
 }
 
-// Shows the viewer the state names, loading the alternate viewer on its first showing.
 void ConfigTextPage::showViewer() {
-    if (m_state.alternateShown() && !m_alternateLoaded) {
-        m_alternateViewer->setPlainText(m_alternateText);
-        m_alternateText.clear();
-        m_alternateLoaded = true;
-    }
     QWidget* shown = mainViewerShown() ? static_cast<QWidget*>(m_mainViewer) : m_alternateViewer;
     m_stack->setCurrentWidget(shown);
     publishState();

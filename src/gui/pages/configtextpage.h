@@ -4,12 +4,11 @@
 #include "textview/reportsearch.h"
 #include "textview/searchview.h"
 
-#include <QStringList>
 #include <QWidget>
 
 class FindDialog;
-class QPlainTextEdit;
 class QStackedWidget;
+class ReportText;
 class ReportTextView;
 class UserDialogs;
 
@@ -22,9 +21,10 @@ class ConfigTextPage : public QWidget, private SearchView {
   public:
     explicit ConfigTextPage(UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // Loads the report into both viewers (in one go, so a big report stays fast), shows the
-    // main viewer and puts its caret on line 1, column 1.
-    void setReport(const QString& text);  // the report's lines joined by "\n"
+    // Shows the report's lines, held by the engine and not copied, in both viewers; shows the
+    // main viewer and puts its caret on line 1, column 1. The lines must outlive the page or
+    // be replaced by another call; null shows nothing.
+    void setReport(const ReportText* text);
     void clear();
 
     void find();
@@ -38,7 +38,7 @@ class ConfigTextPage : public QWidget, private SearchView {
     void pageDeactivated();
 
     ReportTextView* mainViewer() const { return m_mainViewer; }
-    QPlainTextEdit* alternateViewer() const { return m_alternateViewer; }
+    ReportTextView* alternateViewer() const { return m_alternateViewer; }
     FindDialog* findDialog();
     const ConfigTextState& state() const { return m_state; }
     const ReportSearch& reportSearch() const { return m_search; }
@@ -63,9 +63,6 @@ class ConfigTextPage : public QWidget, private SearchView {
     ReportSearch m_search;
     QStackedWidget* m_stack;
     ReportTextView* m_mainViewer;
-    QPlainTextEdit* m_alternateViewer;
+    ReportTextView* m_alternateViewer;
     FindDialog* m_findDialog = nullptr;
-    // The alternate viewer gets the report only when first shown, so a load fills one view.
-    QString m_alternateText;
-    bool m_alternateLoaded = true;
 };

@@ -11,27 +11,44 @@ QColor toColor(const Rgb& rgb) {
 void ColouredListModel::setRows(QList<Row> rows) {
     beginResetModel();
     m_rows = std::move(rows);
+    m_lines.clear();
+    m_colourOf = nullptr;
     endResetModel();
 }
 
-void ColouredListModel::setLines(const QStringList& lines) {
-    QList<Row> rows;
-    rows.reserve(lines.size());
-    for (const QString& line : lines) {
-        rows.append({line, std::nullopt});
+void ColouredListModel::setLines(const QStringList& lines, ColourOf colourOf) {
+    beginResetModel();
+    m_rows.clear();
+    m_lines = lines;
+    m_colourOf = std::move(colourOf);
+    endResetModel();
+}
+
+ColouredListModel::Row ColouredListModel::row(int i) const {
+    if (m_lines.isEmpty()) {
+        return m_rows.at(i);
     }
-    setRows(std::move(rows));
+    const QString& line = m_lines.at(i);
+    return Row{line, m_colourOf ? m_colourOf(line) : std::nullopt};
+}
+
+QList<ColouredListModel::Row> ColouredListModel::rows() const {
+    QList<Row> all;
+    for (int i = 0, n = rowCount(); i < n; ++i) {
+        all.append(row(i));
+    }
+    return all;
 }
 
 int ColouredListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_lines.isEmpty() ? m_rows.size() : m_lines.size());
 }
 
 QVariant ColouredListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_rows.size()) {
+    if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const Row& row = m_rows.at(index.row());
+    const Row row = this->row(index.row());
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:

@@ -5,11 +5,13 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // A read-only list of the engine's rows, each with the colours the engine gave it (none for
 // the view's normal colours). Views show it through ColourDelegate; a list of any length is
-// one model, never a widget per row.
+// one model, never a widget per row. A long list is taken in as the engine's lines, shared
+// rather than copied, with the engine's rule that colours a line asked when a row is shown.
 class ColouredListModel : public QAbstractListModel {
     Q_OBJECT
   public:
@@ -20,14 +22,20 @@ class ColouredListModel : public QAbstractListModel {
 
     using QAbstractListModel::QAbstractListModel;
 
+    using ColourOf = std::function<std::optional<ColourPair>(const QString& line)>;
+
     void setRows(QList<Row> rows);
-    void setLines(const QStringList& lines);
+    void setLines(const QStringList& lines, ColourOf colourOf = nullptr);
     void clear() { setRows({}); }
-    const QList<Row>& rows() const { return m_rows; }
+    Row row(int i) const;
+    QList<Row> rows() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
     QList<Row> m_rows;
+    // Or the lines with their colour rule.
+    QStringList m_lines;
+    ColourOf m_colourOf;
 };

@@ -1,18 +1,21 @@
 #include "gui/pages/configtextpage.h"
 #include "gui/widgets/reporttextview.h"
 #include "gui/windows/finddialog.h"
+#include "model/reporttext.h"
 #include "ui/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
 
 namespace {
 
@@ -26,14 +29,14 @@ const QStringList kReport{
 class ConfigTextPageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_page.setReport(kReport.join(QLatin1Char('\n')));
+        m_page.setReport(&m_text);
         m_page.pageActivated();
     }
 
     // The selected match: its line and text.
     std::pair<int, QString> selection() const {
-        QTextCursor cursor = m_page.mainViewer()->textCursor();
-        return {cursor.blockNumber(), cursor.selectedText()};
+        const ReportTextView* viewer = m_page.mainViewer();
+        return {viewer->caretPosition().line, viewer->selectedText()};
     }
 
     void findFromDialog(const QString& text, bool matchCase = false, bool wholeWord = false) {
@@ -44,6 +47,8 @@ class ConfigTextPageTest : public ::testing::Test {
         dialog->findButton()->click();
     }
 
+    const ReportText m_text = ReportText::fromLines(kReport);
+    const ReportText m_shorter = ReportText::fromLines(kReport.mid(0, 2));
     RecordingDialogs m_dialogs;
     ConfigTextPage m_page{m_dialogs};
 };
@@ -56,7 +61,7 @@ TEST_F(ConfigTextPageTest, FindNextWithoutTextOpensTheDialogWhoseFindStartsAtThe
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->findButton()->isEnabled());
 
-    m_page.mainViewer()->moveCursor(QTextCursor::End);
+    m_page.mainViewer()->gotoEnd();
     findFromDialog(QStringLiteral("load"));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(selection(), std::make_pair(1, QStringLiteral("LOAD")));
@@ -80,7 +85,7 @@ TEST_F(ConfigTextPageTest, FindNextWithoutTextOpensTheDialogWhoseFindStartsAtThe
 
 TEST_F(ConfigTextPageTest, SearchDirectionsInTheViewer) {
     findFromDialog(QStringLiteral("load"));
-    m_page.mainViewer()->moveCursor(QTextCursor::End);
+    m_page.mainViewer()->gotoEnd();
 
     // The first Find Previous searches twice: line 4 is met first, line 3 is selected.
     m_page.findPrevious();
@@ -128,7 +133,7 @@ TEST_F(ConfigTextPageTest, PositionPanelFollowsTheCaretOnlyWithTheMainViewerOnTh
     EXPECT_EQ(position.last().at(0).toString(), QString());
 
     // A new report shows the main viewer again.
-    m_page.setReport(kReport.mid(0, 2).join(QLatin1Char('\n')));
+    m_page.setReport(&m_shorter);
     EXPECT_TRUE(m_page.mainViewerShown());
     EXPECT_TRUE(buttons.last().at(0).toBool());
     EXPECT_EQ(viewerSwitch.last(), (QVariantList{true, QStringLiteral("Use Alternate Viewer")}));
@@ -176,4 +181,51 @@ TEST_F(ConfigTextPageTest, KeysActOnlyInTheMainViewerAndWinOverWindowShortcuts) 
     QTest::keyClick(m_page.alternateViewer(), Qt::Key_F4);
     EXPECT_EQ(selection().first, 1);
     m_page.setParent(nullptr);
+}
+
+TEST_F(ConfigTextPageTest, KeyboardMovesSelectsAndCopies) {
+    ReportTextView* viewer = m_page.mainViewer();
+    QTest::keyClick(viewer, Qt::Key_Down);
+    QTest::keyClick(viewer, Qt::Key_End);
+    QTest::keyClick(viewer, Qt::Key_Down);  // line 3 is longer: the column stays
+    EXPECT_EQ(viewer->caretPosition(), (TextPosition{2, 13}));
+    QTest::keyClick(viewer, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(viewer, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(viewer, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(viewer, Qt::Key_Right, Qt::ShiftModifier);  // over the line break
+    QTest::keyClick(viewer, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("dxp\n"));
+    QTest::keyClick(viewer, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(viewer->selectedText(),
+              kReport.mid(0, 2).join(u'\n') + QStringLiteral("\nload clibaux."));
+    QTest::keyClick(viewer, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(viewer->caretPosition(), (TextPosition{3, 15}));
+    EXPECT_TRUE(viewer->selectedText().isEmpty());
+}
+
+TEST_F(ConfigTextPageTest, ScreenReaderReadsTheLineAtTheCaret) {
+    findFromDialog(QStringLiteral("clibaux"));
+    QAccessibleInterface* viewer = QAccessible::queryAccessibleInterface(m_page.mainViewer());
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->text(QAccessible::Name), QStringLiteral("Config Text"));
+    QAccessibleTextInterface* text = viewer->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), kReport.join(u'\n').size());
+
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+              QStringLiteral("load clibaux.dxp\n"));
+    EXPECT_EQ(
+        text->textAfterOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+        QStringLiteral("LOAD NWSNUT.DXP"));
+    text->selection(0, &start, &end);
+    EXPECT_EQ(text->text(start, end), QStringLiteral("clibaux"));
+    EXPECT_EQ(text->textAtOffset(start, QAccessible::WordBoundary, &start, &end),
+              QStringLiteral("clibaux"));
+
+    // The screen reader moves the caret, and the position panel follows.
+    QSignalSpy position(&m_page, &ConfigTextPage::positionTextChanged);
+    text->setCursorPosition(int(kReport.at(0).size()) + 1 + 5);
+    EXPECT_EQ(position.last().at(0).toString(), QStringLiteral("2:6"));
 }
