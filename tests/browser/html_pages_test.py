@@ -102,8 +102,8 @@ def example_page(driver):
     for row, module in zip(rows, modules):
         text, mark = row.find_elements(By.TAG_NAME, "td")
         check(text.get_attribute("textContent") == module["text"], module["text"])
-        check((colour(driver, text), mark.text) == expected[module["colour"]],
-              f"{module['text']}: {colour(driver, text)} {mark.text}")
+        check((colour(driver, row), mark.text) == expected[module["colour"]],
+              f"{module['text']}: {colour(driver, row)} {mark.text}")
     check({m["colour"] for m in modules} == {None, "yellow", "red"}, "all three module colours")
     details = driver.find_elements(By.TAG_NAME, "details")
     check(details and not any(d.get_attribute("open") for d in details), "embedded files closed")

@@ -10,7 +10,22 @@ bool forbidden(char32_t c) {
     return control || nonCharacter || (c >= 0xd800 && c <= 0xdfff);
 }
 
+// True when every character may stand as it is, the common case, which then costs no copy.
+bool plain(const QString& data, bool attribute) {
+    for (const QChar ch : data) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20 || c == u'&' || c == u'<' || c == u'>' || (c >= 0x7f && c <= 0x9f) ||
+            c >= 0xd800 || (attribute && (c == u'"' || c == u'\''))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString escape(const QString& data, bool attribute) {
+    if (plain(data, attribute)) {
+        return data;
+    }
     QString out;
     out.reserve(data.size() + data.size() / 8);
     const qsizetype n = data.size();

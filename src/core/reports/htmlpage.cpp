@@ -6,7 +6,7 @@
 #include "reports/htmlwriter.h"
 #include "reports/summarydocument.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace htmlpage {
 
@@ -96,15 +96,20 @@ void outOfDate(HtmlWriter& out, const QList<OutOfDateModule>& modules) {
 }
 
 // A row of a coloured view: the text in its colour, and the word for the colour beside it.
+// Rows are kept short (the table's class styles the cells): a big report has many.
 void colouredRow(HtmlWriter& out, const QString& text, const QString& cssClass,
                  const QString& word) {
-    const QString colour = cssClass.isEmpty() ? QString() : u' ' + cssClass;
-    out.markup(u"<tr>").element(u"td", text, QString(QStringLiteral("mono") + colour));
-    out.element(u"td", word, QString(QStringLiteral("mark") + colour)).markup(u"</tr>\n");
+    if (cssClass.isEmpty()) {
+        out.markup(u"<tr><td>").text(text).markup(u"</td><td></td></tr>\n");
+        return;
+    }
+    out.open(u"tr", u"class", cssClass).markup(u"<td>").text(text).markup(u"</td><td>");
+    out.text(word).markup(u"</td></tr>\n");
 }
 
 void patchRows(HtmlWriter& out, const QList<analysisviews::PatchRow>& rows, QStringView head) {
-    out.markup(u"<table>\n<tr><th>").markup(head).markup(u"</th><th>Complete set</th></tr>\n");
+    out.markup(u"<table class=\"rows\">\n<tr><th>").markup(head);
+    out.markup(u"</th><th>Complete set</th></tr>\n");
     for (const analysisviews::PatchRow& row : rows) {
         colouredRow(out, row.text, row.colour ? htmlstyle::setClass(*row.colour) : QString(),
                     row.colour ? setWord(*row.colour) : QString());
@@ -126,7 +131,7 @@ void patches(HtmlWriter& out, Engine& engine) {
 void otherModules(HtmlWriter& out, Engine& engine) {
     heading(out, QStringLiteral("modules"), engine.views().OtherDXPLabel);
     out.element(u"p", QStringLiteral("(Yellow = Drivers, Red = Out of date DXPs)"), u"sub");
-    out.markup(u"\n<table>\n<tr><th>Module</th><th>Marked</th></tr>\n");
+    out.markup(u"\n<table class=\"rows\">\n<tr><th>Module</th><th>Marked</th></tr>\n");
     const QStringList& outOfDate = engine.analysis().OutOfDateModules;
     for (const QString& line : engine.model().OtherModules.lines()) {
         using colourtable::ModuleColour;
@@ -246,9 +251,17 @@ bool write(Engine& engine, QIODevice& device) {
 }
 
 QString save(Engine& engine, const QString& path) {
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && write(engine, file) && file.commit();
-    return ok ? QString() : QStringLiteral("Unable to write to ") + path;
+    // Written in place and not synced to disk as the databases are: a page is output that a
+    // rerun makes again, and a sync or a rename per page would make a fleet's thousand pages
+    // slow. A page that could not be written whole is removed.
+    QFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && write(engine, file);
+    file.close();
+    if (!ok || file.error() != QFileDevice::NoError) {
+        QFile::remove(path);
+        return QStringLiteral("Unable to write to ") + path;
+    }
+    return {};
 }
 
 }  // namespace htmlpage

@@ -8,15 +8,31 @@ constexpr qsizetype BufferSize = 64 * 1024;
 
 }  // namespace
 
-void HtmlWriter::append(const QString& s) {
-    m_buffer += s.toUtf8();
+HtmlWriter::HtmlWriter(QIODevice& device) : m_device(device) {
+    m_buffer.reserve(BufferSize + 1024);
+}
+
+// Most of a page is ASCII, copied byte by byte without a conversion of its own.
+void HtmlWriter::append(QStringView s) {
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + s.size());
+    char* out = m_buffer.data() + start;
+    for (const QChar c : s) {
+        if (c.unicode() >= 0x80) {
+            const qsizetype done = out - (m_buffer.data() + start);
+            m_buffer.resize(start + done);
+            m_buffer += s.mid(done).toUtf8();
+            break;
+        }
+        *out++ = char(c.unicode());
+    }
     if (m_buffer.size() >= BufferSize) {
         flush();
     }
 }
 
 HtmlWriter& HtmlWriter::markup(QStringView literal) {
-    append(literal.toString());
+    append(literal);
     return *this;
 }
 
@@ -26,19 +42,18 @@ HtmlWriter& HtmlWriter::text(const QString& data) {
 }
 
 HtmlWriter& HtmlWriter::element(QStringView tag, const QString& data, QStringView cssClass) {
-    QString s(u'<');
-    s += tag;
+    append(u"<");
+    append(tag);
     if (!cssClass.isEmpty()) {
-        s += QLatin1String(" class=\"");
-        s += cssClass;
-        s += u'"';
+        append(u" class=\"");
+        append(cssClass);
+        append(u"\"");
     }
-    s += u'>';
-    s += htmlescape::text(data);
-    s += QLatin1String("</");
-    s += tag;
-    s += u'>';
-    append(s);
+    append(u">");
+    append(htmlescape::text(data));
+    append(u"</");
+    append(tag);
+    append(u">");
     return *this;
 }
 
@@ -58,6 +73,6 @@ bool HtmlWriter::flush() {
     if (!m_buffer.isEmpty() && !m_failed) {
         m_failed = m_device.write(m_buffer) != m_buffer.size();
     }
-    m_buffer.clear();
+    m_buffer.resize(0);  // keeps the capacity for the next piece
     return !m_failed;
 }

@@ -10,7 +10,7 @@
 // argument, which escape it for their context.
 class HtmlWriter {
   public:
-    explicit HtmlWriter(QIODevice& device) : m_device(device) {}
+    explicit HtmlWriter(QIODevice& device);
     ~HtmlWriter() { flush(); }
     HtmlWriter(const HtmlWriter&) = delete;
     HtmlWriter& operator=(const HtmlWriter&) = delete;
@@ -27,9 +27,9 @@ class HtmlWriter {
     bool flush();
 
   private:
-    void append(const QString& s);
+    void append(QStringView s);
 
     QIODevice& m_device;
-    QByteArray m_buffer;
+    QByteArray m_buffer;  // UTF-8
     bool m_failed = false;
 };
