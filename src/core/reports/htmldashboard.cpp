@@ -97,7 +97,7 @@ void HtmlDashboard::add(const FleetRow& r) {
     }
     const auto [cssClass, word] = status(r);
     out.markup(u"<td class=\"mark ").markup(cssClass).markup(u"\">").markup(word);
-    out.markup(u"</td>").element(u"td", r.error).markup(u"</tr>\n");
+    out.markup(u"</td>").element(u"td", r.error, u"error").markup(u"</tr>\n");
 }
 
 void HtmlDashboard::writeCounts(HtmlWriter& out) const {
@@ -128,7 +128,7 @@ QString HtmlDashboard::finish() {
     {
         HtmlWriter out(file);
         htmlstyle::writeHead(out, QStringLiteral("Cartovex fleet overview"), SortScript);
-        out.markup(u"<main>\n<h1>Cartovex fleet overview</h1>\n");
+        out.markup(u"<main class=\"wide\">\n<h1>Cartovex fleet overview</h1>\n");
         out.element(u"p", QStringLiteral("%1 reports").arg(m_counts.reports), u"sub");
         out.markup(u"\n");
         writeCounts(out);

@@ -13,8 +13,8 @@ const QString OutOfDateClass = QStringLiteral("outofdate");
 namespace {
 
 const QString BaseStyle = QStringLiteral(
-    "body{font-family:sans-serif;margin:1.5em auto;max-width:70em;padding:0 1em;color:#111;"
-    "background:#fff;line-height:1.35}\n"
+    "body{font-family:sans-serif;margin:1.5em 0;padding:0 1em;color:#111;background:#fff;"
+    "line-height:1.35}\nmain{max-width:70em;margin:auto}main.wide{max-width:none}\n"
     "h1{font-size:1.5em;margin:0 0 .2em}h2{font-size:1.15em;margin:1.6em 0 .4em;"
     "border-bottom:1px solid #999}h3{font-size:1em}\n"
     ".sub{color:#444;margin:.1em 0}\n"
@@ -26,14 +26,15 @@ const QString BaseStyle = QStringLiteral(
     ".mark{white-space:nowrap}.none{color:#555;font-style:italic}\n"
     "details{margin:.3em 0}summary{cursor:pointer}\n"
     "pre{background:#f6f6f6;border:1px solid #ddd;padding:.5em;overflow:auto}\n"
-    ".num{text-align:right}\n"
+    ".num{text-align:right;white-space:nowrap}td "
+    "a{white-space:nowrap}td.error{min-width:24em}th{vertical-align:bottom}\n"
     ".counts{display:flex;flex-wrap:wrap;gap:.5em;padding:0;list-style:none}\n"
     ".counts li{border:1px solid #bbb;padding:.4em .8em}.counts b{font-size:1.3em}\n"
     "th button{font:inherit;font-weight:bold;background:none;border:0;padding:0;"
     "cursor:pointer}\n"
     ".ok{background:#9f9;color:#000}.attention{background:#ff0;color:#000}"
     ".problem{background:#f00;color:#000}.failed{background:#555;color:#fff}\n"
-    "@media print{body{max-width:none;margin:0;font-size:10pt}h2{break-after:avoid}"
+    "@media print{body{margin:0;font-size:10pt}main{max-width:none}h2{break-after:avoid}"
     "tr,.lines div{break-inside:avoid}pre{white-space:pre-wrap;border:0}"
     "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}"
     "th button{color:#000}a{color:#000;text-decoration:none}}\n");
