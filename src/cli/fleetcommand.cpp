@@ -208,6 +208,7 @@ int fleet(CliOptions options) {
                                output::plain(row.error));
         }
         findings = findings || row.hasFindings;
+        progress.beforeRow();
         if (request.format == Format::Csv) {
             output::print(csv::record(fields(row)));
         } else if (request.format == Format::Json) {

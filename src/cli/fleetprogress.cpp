@@ -4,12 +4,19 @@
 #include <QDeadlineTimer>
 #include <cstdio>
 
-FleetProgress::FleetProgress(int total) : m_total(total), m_terminal(::isatty(2) == 1) {}
+FleetProgress::FleetProgress(int total)
+    : m_total(total), m_terminal(::isatty(2) == 1), m_rowsOnTerminal(::isatty(1) == 1) {}
+
+void FleetProgress::beforeRow() {
+    if (m_rowsOnTerminal) {
+        clear();
+    }
+}
 
 void FleetProgress::step() {
     ++m_done;
     const long long now = QDeadlineTimer::current().deadline();
-    if (!m_terminal || (now - m_lastDraw < 100 && m_done < m_total)) {
+    if (!m_terminal || (m_shown && now - m_lastDraw < 100 && m_done < m_total)) {
         return;
     }
     m_lastDraw = now;
