@@ -56,9 +56,11 @@ FleetRow decode(const QByteArray& bytes) {
     return r;
 }
 
-bool sendAll(int fd, const char* data, size_t size) {
+// Runs `op` on the rest of the bytes until all are through; false at end of file or an error.
+template <typename Op>
+bool whole(char* data, size_t size, Op op) {
     while (size > 0) {
-        const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        const ssize_t n = op(data, size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -71,19 +73,13 @@ bool sendAll(int fd, const char* data, size_t size) {
     return true;
 }
 
+bool sendAll(int fd, const char* data, size_t size) {
+    return whole(const_cast<char*>(data), size,
+                 [fd](char* d, size_t n) { return ::send(fd, d, n, MSG_NOSIGNAL); });
+}
+
 bool readAll(int fd, char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::read(fd, data, size);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        data += n;
-        size -= size_t(n);
-    }
-    return true;
+    return whole(data, size, [fd](char* d, size_t n) { return ::read(fd, d, n); });
 }
 
 // A worker: reads report indexes until the socket closes, answers each with its row.
