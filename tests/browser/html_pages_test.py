@@ -27,7 +27,8 @@ if not CHROMIUM or not DRIVER or not shutil.which("pdftotext"):
 WORK = pathlib.Path(tempfile.mkdtemp())
 HOME = WORK / "home"
 FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync"]
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--disable-dev-shm-usage"]  # containers have a small /dev/shm
 HOSTILE = "<img src=x onerror=alert(1)>\"'&amp;<script>alert(2)</script>"
 failures = []
 
