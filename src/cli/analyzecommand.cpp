@@ -7,6 +7,8 @@
 #include "summaryjson.h"
 
 #include "engine/engine.h"
+#include "reports/fleetrow.h"
+#include "reports/htmlpage.h"
 #include "text/jsonstream.h"
 #include "ui/operationerror.h"
 
@@ -59,6 +61,8 @@ QString writePdf(Engine& engine, CliDialogs& dialogs, const QString& path) {
 
 int analyze(CliOptions options) {
     const QString pdf = options.takeValue(QStringLiteral("pdf"));
+    const QString html = options.takeValue(QStringLiteral("html"));
+    const bool check = options.takeFlag(QStringLiteral("check"));
     if (!options.rejectUnknown()) {
         return usage(options.error);
     }
@@ -90,11 +94,22 @@ int analyze(CliOptions options) {
         if (error.isNull() && !pdf.isNull()) {
             error = writePdf(engine, dialogs, pdf);
         }
+        if (error.isNull() && !html.isNull()) {
+            error = htmlpage::save(engine, html);
+            if (!error.isNull()) {
+                dialogs.error(error);
+            }
+        }
     } catch (const OperationError& e) {
         error = e.message();
         dialogs.error(error);
     }
-    return output::exitWithoutTeardown(finish(engine, dialogs, options, error));
+    int code = finish(engine, dialogs, options, error);
+    // For monitoring: a loaded report whose analysis suggests something.
+    if (code == 0 && check && hasFindings(engine.model().Suggestions)) {
+        code = 3;
+    }
+    return output::exitWithoutTeardown(code);
 }
 
 }  // namespace commands

@@ -11,12 +11,12 @@ int usage(const QString& problem);
 // Takes its own options (--os, --other-os, --file, --no-restart-prompt) out of the words.
 int custom(CliOptions options);
 
-// Takes its own option (--pdf FILE) out of the words.
+// Takes its own options (--pdf FILE, --html FILE, --check) out of the words.
 int analyze(CliOptions options);
 int db(const CliOptions& options);
 // Takes its own options (--include-differences, --csv) out of the words.
 int compare(CliOptions options);
-// Takes its own option (--csv) out of the words.
+// Takes its own options (--csv, --html-dir DIR, --check, -j N) out of the words.
 int fleet(CliOptions options);
 // Takes its own options (--keep-recent, --report, --entry) out of the words.
 int abend(CliOptions options);

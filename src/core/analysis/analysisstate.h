@@ -4,6 +4,15 @@
 
 #include <QStringList>
 
+// One out-of-date core module: the version the report shows, the current one, and the file that
+// brings the update (empty when the database names none).
+struct OutOfDateModule {
+    QString module;
+    QString found;
+    QString current;
+    QString updateFile;
+};
+
 // What the analysis of the open report found beyond the suggestions: the patch set
 // verification's lists, the out-of-date modules that the module view shows in red, the
 // drivers, and the update files that bring the current versions.
@@ -20,8 +29,9 @@ struct AnalysisState {
     QStringList CompleteSets;    // " • " + set name, one per complete set
     QStringList PartialMatches;  // PartialMatchesListBox
 
-    QStringList OutOfDateModules;  // names as the report writes them, one per finding
-    QStringList DriverList;        // OtherModules entries that name drivers (4.1x servers)
+    QStringList OutOfDateModules;             // names as the report writes them, one per finding
+    QList<OutOfDateModule> OutOfDateDetails;  // the same findings with their versions
+    QStringList DriverList;  // OtherModules entries that name drivers (4.1x servers)
     // lstFilesSuggested: update file names, sorted, no two equal; kept across loads.
     SortedTextList FilesSuggested{true, Qt::CaseSensitive};
 
@@ -36,6 +46,7 @@ struct AnalysisState {
         UnassignedPatches.clear();
         PatchAnalysisList.clear();
         OutOfDateModules.clear();
+        OutOfDateDetails.clear();
         DriverList.clear();
     }
 };

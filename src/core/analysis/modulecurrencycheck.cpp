@@ -84,6 +84,7 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
             }
             s.append(QStringLiteral(" "));
             m_state.OutOfDateModules.append(name);
+            m_state.OutOfDateDetails.append({entry.module, version, current, file});
         }
     }
 }

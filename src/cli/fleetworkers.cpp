@@ -1,0 +1,302 @@
+#include "fleetworkers.h"
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <vector>
+
+namespace fleetworkers {
+
+namespace {
+
+constexpr int Outstanding = 2;  // requests a worker holds, so it never waits for the next
+
+QByteArray encode(const FleetRow& r) {
+    const QJsonObject o{{"number", r.number},
+                        {"file", r.file},
+                        {"serverName", r.serverName},
+                        {"osVersion", r.osVersion},
+                        {"patches", r.patches},
+                        {"otherModules", r.otherModules},
+                        {"completeSets", r.completeSets},
+                        {"partialMatches", r.partialMatches},
+                        {"outOfDateModules", r.outOfDateModules},
+                        {"suggestions", r.suggestions},
+                        {"hasFindings", r.hasFindings},
+                        {"error", r.error.isNull() ? QJsonValue() : QJsonValue(r.error)},
+                        {"page", r.page}};
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+FleetRow decode(const QByteArray& bytes) {
+    const QJsonObject o = QJsonDocument::fromJson(bytes).object();
+    FleetRow r;
+    r.number = o["number"].toInt();
+    r.file = o["file"].toString();
+    r.serverName = o["serverName"].toString();
+    r.osVersion = o["osVersion"].toString();
+    r.patches = o["patches"].toInt();
+    r.otherModules = o["otherModules"].toInt();
+    r.completeSets = o["completeSets"].toInt();
+    r.partialMatches = o["partialMatches"].toInt();
+    r.outOfDateModules = o["outOfDateModules"].toInt();
+    r.suggestions = o["suggestions"].toInt();
+    r.hasFindings = o["hasFindings"].toBool();
+    r.error = o["error"].isNull() ? QString() : o["error"].toString();
+    r.page = o["page"].toString();
+    return r;
+}
+
+// Runs `op` on the rest of the bytes until all are through; false at end of file or an error.
+template <typename Op>
+bool whole(char* data, size_t size, Op op) {
+    while (size > 0) {
+        const ssize_t n = op(data, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        data += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+bool sendAll(int fd, const char* data, size_t size) {
+    return whole(const_cast<char*>(data), size,
+                 [fd](char* d, size_t n) { return ::send(fd, d, n, MSG_NOSIGNAL); });
+}
+
+bool readAll(int fd, char* data, size_t size) {
+    return whole(data, size, [fd](char* d, size_t n) { return ::read(fd, d, n); });
+}
+
+// A worker: reads report indexes until the socket closes, answers each with its row.
+[[noreturn]] void serve(int fd, const Analyse& analyse) {
+    qint32 index = 0;
+    while (readAll(fd, reinterpret_cast<char*>(&index), sizeof index)) {
+        const QByteArray row = encode(analyse(index));
+        const qint32 size = qint32(row.size());
+        if (!sendAll(fd, reinterpret_cast<const char*>(&size), sizeof size) ||
+            !sendAll(fd, row.constData(), size_t(size))) {
+            ::_exit(1);
+        }
+    }
+    ::_exit(0);
+}
+
+bool singleThreaded() {
+    return QDir(QStringLiteral("/proc/self/task"))
+               .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+               .size() == 1;
+}
+
+QString reason(int status) {
+    if (WIFSIGNALED(status)) {
+        return QStringLiteral("The analysis of this report ended abnormally (signal %1).")
+            .arg(WTERMSIG(status));
+    }
+    return QStringLiteral("The analysis of this report ended abnormally (exit status %1).")
+        .arg(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+}
+
+struct Worker {
+    pid_t pid = -1;
+    int fd = -1;
+    QByteArray received;
+    std::deque<int> outstanding;
+};
+
+class Pool {
+  public:
+    Pool(int count, const Analyse& analyse, const Crashed& crashed, const Deliver& deliver)
+        : m_count(count), m_analyse(analyse), m_crashed(crashed), m_deliver(deliver) {}
+
+    void run(int jobs);
+
+  private:
+    bool spawn();
+    void feed(Worker& w);
+    bool receive(Worker& w);
+    void bury(std::size_t k);
+    void ready(FleetRow row);
+
+    int m_count;
+    const Analyse& m_analyse;
+    const Crashed& m_crashed;
+    const Deliver& m_deliver;
+    std::vector<Worker> m_workers;
+    std::deque<int> m_requeued;
+    int m_next = 0;       // next index never sent
+    int m_delivered = 0;  // rows handed on so far
+    std::map<int, FleetRow> m_waiting;
+};
+
+bool Pool::spawn() {
+    int sv[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sv) != 0) {
+        return false;
+    }
+    std::fflush(stdout);  // a child must not write the parent's buffered output again
+    std::fflush(stderr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(sv[0]);
+        for (const Worker& w : m_workers) {
+            ::close(w.fd);
+        }
+        serve(sv[1], m_analyse);
+    }
+    ::close(sv[1]);
+    if (pid < 0) {
+        ::close(sv[0]);
+        return false;
+    }
+    m_workers.push_back({pid, sv[0], {}, {}});
+    feed(m_workers.back());
+    return true;
+}
+
+void Pool::feed(Worker& w) {
+    while (int(w.outstanding.size()) < Outstanding && (!m_requeued.empty() || m_next < m_count)) {
+        qint32 index = 0;
+        if (!m_requeued.empty()) {
+            index = m_requeued.front();
+            m_requeued.pop_front();
+        } else {
+            index = m_next++;
+        }
+        w.outstanding.push_back(index);
+        if (!sendAll(w.fd, reinterpret_cast<const char*>(&index), sizeof index)) {
+            return;  // the worker is gone; its end of file is read next
+        }
+    }
+}
+
+void Pool::ready(FleetRow row) {
+    const int index = row.number - 1;
+    m_waiting.emplace(index, std::move(row));
+    for (auto it = m_waiting.find(m_delivered); it != m_waiting.end();
+         it = m_waiting.find(m_delivered)) {
+        m_deliver(it->second);
+        m_waiting.erase(it);
+        ++m_delivered;
+    }
+}
+
+// Reads what the worker sent; false at its end of file.
+bool Pool::receive(Worker& w) {
+    char buffer[65536];
+    const ssize_t n = ::read(w.fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) {
+        return true;
+    }
+    if (n <= 0) {
+        return false;
+    }
+    w.received.append(buffer, n);
+    while (w.received.size() >= qsizetype(sizeof(qint32))) {
+        qint32 size = 0;
+        std::memcpy(&size, w.received.constData(), sizeof size);
+        if (w.received.size() < qsizetype(sizeof size) + size) {
+            break;
+        }
+        FleetRow row = decode(w.received.mid(sizeof size, size));
+        w.received.remove(0, sizeof size + size);
+        if (!w.outstanding.empty()) {
+            w.outstanding.pop_front();
+        }
+        feed(w);
+        ready(std::move(row));
+    }
+    return true;
+}
+
+// A worker that closed its socket: a death with work in hand fails the report it was on and
+// gives the rest to the others.
+void Pool::bury(std::size_t k) {
+    Worker w = std::move(m_workers[k]);
+    m_workers.erase(m_workers.begin() + std::ptrdiff_t(k));
+    ::close(w.fd);
+    int status = 0;
+    while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (w.outstanding.empty()) {
+        return;
+    }
+    const int lost = w.outstanding.front();
+    w.outstanding.pop_front();
+    m_requeued.insert(m_requeued.begin(), w.outstanding.begin(), w.outstanding.end());
+    ready(m_crashed(lost, reason(status)));
+    if (!m_requeued.empty() || m_next < m_count) {
+        spawn();  // a replacement, so the others' share does not grow
+    }
+}
+
+void Pool::run(int jobs) {
+    for (int k = 0; k < jobs && m_next < m_count; ++k) {
+        if (!spawn()) {
+            break;
+        }
+    }
+    while (m_delivered < m_count) {
+        if (m_workers.empty()) {
+            // No process could be started: the rest is analysed here.
+            int index = m_next;
+            if (!m_requeued.empty()) {
+                index = m_requeued.front();
+                m_requeued.pop_front();
+            } else {
+                ++m_next;
+            }
+            ready(m_analyse(index));
+            continue;
+        }
+        std::vector<pollfd> fds;
+        for (const Worker& w : m_workers) {
+            fds.push_back({w.fd, POLLIN, 0});
+        }
+        if (::poll(fds.data(), fds.size(), -1) < 0) {
+            continue;
+        }
+        for (std::size_t k = fds.size(); k-- > 0;) {
+            if (fds[k].revents != 0 && !receive(m_workers[k])) {
+                bury(k);
+            }
+        }
+    }
+    for (const Worker& w : m_workers) {
+        ::close(w.fd);
+    }
+    for (const Worker& w : m_workers) {
+        int status = 0;
+        while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+}  // namespace
+
+void run(int jobs, int count, const Analyse& analyse, const Crashed& crashed,
+         const Deliver& deliver) {
+    if (jobs <= 1 || count <= 1 || !singleThreaded()) {
+        for (int index = 0; index < count; ++index) {
+            deliver(analyse(index));
+        }
+        return;
+    }
+    Pool(count, analyse, crashed, deliver).run(std::min(jobs, count));
+}
+
+}  // namespace fleetworkers
