@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
           libbenchmark-dev python3-pyftpdlib clang-format
           scdoc librsvg2-bin desktop-file-utils appstream dpkg-dev file poppler-utils
-          xvfb xauth)
+          xvfb xauth qt6-svg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

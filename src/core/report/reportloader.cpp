@@ -33,6 +33,9 @@ ReportLoader::Result ReportLoader::ReportLoad(bool startedByCompare) {
     try {
         result = run(startedByCompare);
     } catch (const OperationError& e) {
+        // A failed load ends idle, as a finished one does: no stage shown, no progress.
+        m_progress.finish();
+        m_views.StatusPanels[0].clear();
         result.started = true;
         result.error = e.message();
         m_dialogs.error(e.message());

@@ -17,7 +17,7 @@ VolDriverSheet::VolDriverSheet(QWidget* parent) : QWidget(parent) {
     bold.setBold(true);
     m_volTitle = pagewidgets::label(this, QStringLiteral("Volume Info"));
     m_volTitle->setFont(bold);
-    m_volCount = pagewidgets::label(this, {}, QStringLiteral("Mounted volumes"));
+    m_volCount = pagewidgets::label(this, {}, QStringLiteral("Number of mounted volumes"));
     m_volHeaderModel = new QStandardItemModel(0, 5, this);
     m_volumeHeader = header(m_volHeaderModel, {130, 238, 101, 119, 129});
     m_volumeHeader->setAccessibleName(QStringLiteral("Volume columns"));
