@@ -1,4 +1,5 @@
 #include "gui/windows/abendlogform.h"
+#include "abendlog/abendlog.h"
 #include "engine/engine.h"
 #include "gui/windows/abendanalyzepage.h"
 #include "settings/datadirectory.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -240,4 +242,22 @@ TEST_F(AbendLogFormTest, ListHeightsFollowTheWindowHeightAndClosingOnlyHides) {
     m_form->showBeside(QSize(735, 555));
     EXPECT_EQ(m_form->size(), QSize(715, 535));
     EXPECT_EQ(page()->countLabel()->text(), QStringLiteral("# of Abends Found: 2"));
+}
+
+TEST_F(AbendLogFormTest, ANewScanEmptiesTheListBeforeItsFirstEntry) {
+    m_form->show();
+    openFixtureLog();
+    ASSERT_GT(page()->entryList()->model()->rowCount(), 0);
+    // What the list holds each time the scan of the next log finds an entry.
+    QList<int> listed;
+    AbendLog& abend = m_engine->abendLog();
+    const std::function<void()> shown = abend.countChanged;
+    abend.countChanged = [&] {
+        listed << page()->entryList()->model()->rowCount();
+        shown();
+    };
+    openFixtureLog();
+    abend.countChanged = shown;
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_EQ(listed.first(), 0);
 }
