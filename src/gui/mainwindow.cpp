@@ -102,7 +102,8 @@ QAction* MainWindow::action(const QString& objectName) const {
 void MainWindow::refreshViews() {
     const MainViews& v = m_engine.views();
     setWindowTitle(v.Caption);
-    for (int i = 0; i < StatusPanelCount; ++i) {
+    m_status[0]->setText(m_engine.loader().shownStage());
+    for (int i = 1; i < StatusPanelCount; ++i) {
         // Panel 5 belongs to the text search of the Config Text page.
         if (i != 5) {
             m_status[i]->setText(v.StatusPanels[i]);
