@@ -74,7 +74,6 @@ int main(int argc, char** argv) {
     }
     auto* splash = new SplashWindow;
     splash->showAndPaint();
-    app.setApplicationDisplayName(programinfo::ApplicationTitle);
 
     MessageBoxDialogs dialogs;
     MainWindow window(dialogs, app.arguments().mid(1));

@@ -27,14 +27,15 @@ MainWindow::MainWindow(UserDialogs& dialogs, QStringList arguments, QWidget* par
       m_engine(dialogs, m_progress),
       m_arguments(std::move(arguments)) {
     setObjectName(QStringLiteral("TCartovexMainForm"));
+    // No accessible name of its own: a screen reader reads the caption, which follows the report.
     setWindowTitle(MainViews::BaseCaption);
-    setAccessibleName(MainViews::BaseCaption);
     setAcceptDrops(true);
     resize(WindowSettings::DefaultWidth, WindowSettings::DefaultHeight);
     createPages();
     createMenus();
     createToolBar();
     createStatusBar();
+    applyMinimumSize();
     connectPages();
     // The creation steps: settings, recent files, missing database files, upgrade notice.
     const QString settingsPath = DataDirectory::controlledDatabasePath();
@@ -50,6 +51,22 @@ MainWindow::MainWindow(UserDialogs& dialogs, QStringList arguments, QWidget* par
 }
 
 MainWindow::~MainWindow() = default;
+
+// The window shrinks no further than every status panel side by side (panel 4 at its
+// narrowest) and a page on which the server information rows stay apart.
+void MainWindow::applyMinimumSize() {
+    m_analysis->setMinimumHeight(ConfigAnalysisSheet::MinimumHeight);
+    setMinimumWidth(fixedPanelsWidth() + NarrowestPanel4);
+}
+
+// The status bar's width less panel 4: the other panels, the bar's margin and its spacing.
+int MainWindow::fixedPanelsWidth() const {
+    int width = 15 + 6 * StatusPanelCount;
+    for (int i : {0, 1, 2, 3, 5}) {
+        width += m_status[i]->width();
+    }
+    return width;
+}
 
 void MainWindow::createPages() {
     m_tabs = new QTabWidget(this);
@@ -104,9 +121,11 @@ void MainWindow::refreshViews() {
 void MainWindow::showStatusPanels() {
     const MainViews& v = m_engine.views();
     for (int i = 0; i < StatusPanelCount; ++i) {
-        // Panel 5 belongs to the text search of the Config Text page.
-        if (i != 5 && m_status[i]->text() != v.StatusPanels[i]) {
-            m_status[i]->setText(v.StatusPanels[i]);
+        // Panel 0 shows the stage only while a load runs; panel 5 belongs to the text search of
+        // the Config Text page.
+        const QString text = i == 0 ? m_engine.loader().shownStage() : v.StatusPanels[i];
+        if (i != 5 && m_status[i]->text() != text) {
+            m_status[i]->setText(text);
         }
     }
 }

@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow, private StartupWindows {
         PageCount
     };
     static constexpr int StatusPanelCount = 6;
+    static constexpr int NarrowestPanel4 = 150;
 
     // arguments: the command line after the program name.
     MainWindow(UserDialogs& dialogs, QStringList arguments, QWidget* parent = nullptr);
@@ -113,6 +114,8 @@ class MainWindow : public QMainWindow, private StartupWindows {
     void createHelpMenu();
     void createToolBar();
     void createStatusBar();
+    void applyMinimumSize();
+    int fixedPanelsWidth() const;
     void connectPages();
     void connectConfigText();
     void showStatusPanels();
@@ -138,7 +141,7 @@ class MainWindow : public QMainWindow, private StartupWindows {
     void wizardCommand();
     void abendCommand();
     void manualUpdateCommand();
-    void showPlaceholder(int window);
+    void execModal(int window);
     void showInterruptUsage();
     void showHelp();
     void showAbout();

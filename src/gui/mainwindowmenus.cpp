@@ -140,16 +140,17 @@ void MainWindow::createToolBar() {
 
 void MainWindow::createStatusBar() {
     static const int Widths[StatusPanelCount] = {125, 85, 50, 160, 150, 50};
-    static const char* const Names[StatusPanelCount] = {"Load stage",     "Line count",
-                                                        "File size",      "Module listings",
-                                                        "Config headers", "Search position"};
+    // What each panel shows; a screen reader reads the panel's text as its name.
+    static const char* const Descriptions[StatusPanelCount] = {"Load stage",     "Line count",
+                                                               "File size",      "Module listings",
+                                                               "Config headers", "Caret position"};
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
     for (int i = 0; i < StatusPanelCount; ++i) {
         m_status[i] = new QLabel(bar);
         m_status[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_status[i]->setFixedWidth(Widths[i]);
-        m_status[i]->setAccessibleName(QLatin1String(Names[i]));
+        m_status[i]->setAccessibleDescription(QLatin1String(Descriptions[i]));
         bar->addWidget(m_status[i]);
     }
     m_status[5]->setAlignment(Qt::AlignCenter);

@@ -86,9 +86,6 @@ void MainWindow::applyLayout() {
     // Status panel 4 takes what the other panels leave (the bar's width - 485 at the designed
     // panel widths), but 150 pixels while the bar is narrower than 636.
     const int barWidth = statusBar()->width();
-    int others = 15 + 6 * StatusPanelCount;  // the bar's margin and its spacing between panels
-    for (int i : {0, 1, 2, 3, 5}) {
-        others += m_status[i]->width();
-    }
-    m_status[4]->setFixedWidth(barWidth < 636 ? 150 : qMax(barWidth - others, 150));
+    m_status[4]->setFixedWidth(
+        barWidth < 636 ? NarrowestPanel4 : qMax(barWidth - fixedPanelsWidth(), NarrowestPanel4));
 }

@@ -12,7 +12,6 @@
 #include "gui/windows/optionsform.h"
 #include "gui/windows/partialmatchesform.h"
 #include "gui/windows/patchdbform.h"
-#include "gui/windows/placeholderwindow.h"
 #include "gui/windows/preparingprintwindow.h"
 #include "gui/windows/registerocxform.h"
 #include "gui/windows/syncprogressform.h"
@@ -102,7 +101,7 @@ void MainWindow::setDownloadControlsEnabled(bool) {
 }
 
 void MainWindow::showDownloadWizard() {
-    showPlaceholder(WFtpWizard);
+    execModal(WFtpWizard);
 }
 
 void MainWindow::setSiblingMenuVisible(bool visible) {
@@ -118,14 +117,15 @@ void MainWindow::runSibling() {
                         [this](const QString& program) { return startDetached(program); });
 }
 
-void MainWindow::showPlaceholder(int window) {
+// Shows one of the windows created after this one, modally.
+void MainWindow::execModal(int window) {
     if (window < m_windows.size() && m_windows.at(window)) {
         static_cast<QDialog*>(m_windows.at(window))->exec();
     }
 }
 
 void MainWindow::managerCommand() {
-    showPlaceholder(WPatchDb);
+    execModal(WPatchDb);
     m_patches->render(m_engine);  // the manager may have changed the patch sets
 }
 
@@ -139,7 +139,7 @@ void MainWindow::optionsCommand() {
 }
 
 void MainWindow::wizardCommand() {
-    showPlaceholder(WFtpWizard);
+    execModal(WFtpWizard);
     refreshViews();  // a download replaces the controlled database
 }
 
@@ -148,11 +148,11 @@ void MainWindow::abendCommand() {
 }
 
 void MainWindow::showInterruptUsage() {
-    showPlaceholder(WIntUse);
+    execModal(WIntUse);
 }
 
 void MainWindow::showAbout() {
-    showPlaceholder(WAbout);
+    execModal(WAbout);
 }
 
 void MainWindow::showHelp() {

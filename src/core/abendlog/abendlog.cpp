@@ -49,6 +49,9 @@ AbendLog::AbendLog(ServerModel& model, PatchDatabaseManager& manager, UserDialog
 
 void AbendLog::ClearAbendView() {
     m_view.clear();
+    if (viewCleared) {
+        viewCleared();
+    }
 }
 
 QString AbendLog::openLogFile(const QString& path) {

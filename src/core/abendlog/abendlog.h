@@ -24,6 +24,9 @@ class AbendLog {
     const AbendView& view() const { return m_view; }
     // Told each time the scan finds an entry, so the window can show the count at once.
     std::function<void()> countChanged;
+    // Told when the view is emptied (a report load or a scan starts), so the window stops
+    // listing the previous abends at once, not only when the work is done.
+    std::function<void()> viewCleared;
     // The abend window's own progress bar moves during its scans, not the main window's.
     void setProgress(Progress& progress) { m_progress = &progress; }
 

@@ -10,6 +10,10 @@
 struct MainViews {
     static const QString BaseCaption;
     static const std::array<QString, 5> DefaultVolumeHeader;
+    // Characters of each column of an interrupt line but the last, which takes the rest: the
+    // interrupt, the device type from column 9, the driver from column 26, the mirror status
+    // from column 40. A window puts each heading over its column with them, in any font.
+    static constexpr std::array<int, 3> InterruptColumns = {8, 17, 14};
 
     QString Caption = BaseCaption;
 
@@ -31,6 +35,8 @@ struct MainViews {
 
     // Volumes and interrupts page.
     std::array<QString, 5> VolumeHeader = DefaultVolumeHeader;
+    // Characters of each column of a volume row but the last; set with the heading.
+    std::array<int, 4> VolumeColumns = {16, 30, 13, 15};
     QStringList VolListBox;
     QString VolCountLabel;
     QStringList IntListBox;

@@ -50,6 +50,10 @@ ReportLoader::ReportLoader(ServerModel& model, MainViews& views, UserDialogs& di
       m_parseHooks(parseHooks),
       m_stages(stages) {}
 
+QString ReportLoader::shownStage() const {
+    return m_loading ? m_views.StatusPanels[0] : QString();
+}
+
 ReportLoader::Result ReportLoader::ReportLoad(bool startedByCompare) {
     if (m_loading) {
         return Result{};  // never a load inside a load
@@ -59,6 +63,9 @@ ReportLoader::Result ReportLoader::ReportLoad(bool startedByCompare) {
     try {
         result = run(startedByCompare);
     } catch (const OperationError& e) {
+        // A failed load ends idle, as a finished one does: the progress ends (the stage it
+        // reached stays in the views; a window shows no stage once the load is over).
+        m_progress.finish();
         result.started = true;
         result.error = e.message();
         m_dialogs.error(e.message());

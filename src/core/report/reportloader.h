@@ -28,6 +28,9 @@ class ReportLoader {
     void ResetReportViews();
 
     bool isLoading() const { return m_loading; }
+    // Status panel 0 as a window shows it: the stage while a load runs, nothing once it is over
+    // (a load that ended with an error keeps the stage it reached in the views).
+    QString shownStage() const;
     bool openedByCommand() const { return m_openedByCommand; }
     void setOpenedByCommand(bool value) { m_openedByCommand = value; }
 

@@ -25,15 +25,14 @@ void VolumeOutput::onLine(int) {
 
 void VolumeOutput::showRecord(const VolumeRecord& r) {
     MainViews& v = m_ctx.views;
-    QString row;
-    if (!r.VolumeSize.isEmpty()) {
-        v.VolumeHeader[1] = padRight(QStringLiteral("Volume Size"), 37);
-        row = padRight(r.Name, 16) + padRight(r.VolumeSize, 20);
-    } else {
-        v.VolumeHeader[1] = padRight(QStringLiteral("Name Spaces Loaded"), 49);
-        row = padRight(r.Name, 16) + padRight(r.NameSpaces, 30);
-    }
-    row += padRight(r.FreeBlocks, 13) + padRight(r.PurgableBlocks, 15) + r.PurgableDiskSpace;
+    const bool sized = !r.VolumeSize.isEmpty();
+    v.VolumeHeader[1] = sized ? padRight(QStringLiteral("Volume Size"), 37)
+                              : padRight(QStringLiteral("Name Spaces Loaded"), 49);
+    v.VolumeColumns = {16, sized ? 20 : 30, 13, 15};
+    const auto& c = v.VolumeColumns;
+    const QString row =
+        padRight(r.Name, c[0]) + padRight(sized ? r.VolumeSize : r.NameSpaces, c[1]) +
+        padRight(r.FreeBlocks, c[2]) + padRight(r.PurgableBlocks, c[3]) + r.PurgableDiskSpace;
     v.VolListBox.append(row);
 }
 

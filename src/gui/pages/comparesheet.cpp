@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeView>
 
 namespace {
@@ -19,9 +20,10 @@ const QString CompareHint = QStringLiteral("Compare Two Servers' Configs Against
 
 CompareSheet::CompareSheet(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Compare"));
-    m_baselineLabel = pagewidgets::label(this, {}, QStringLiteral("Baseline Config"));
+    m_baselineLabel = pagewidgets::label(this, {}, QStringLiteral("Baseline report"));
     m_baselineLabel->installEventFilter(this);
-    m_compareLabel = pagewidgets::label(this, {}, QStringLiteral("Compare Config"));
+    m_compareLabel =
+        pagewidgets::label(this, {}, QStringLiteral("Report compared with the baseline"));
     m_baselineBox = new QCheckBox(this);
     m_compare = new QPushButton(QStringLiteral("Compare"), this);
     m_compare->setToolTip(CompareHint);
@@ -48,7 +50,9 @@ CompareSheet::CompareSheet(QWidget* parent) : QWidget(parent) {
     m_table->header()->setStretchLastSection(false);
     m_table->header()->resizeSection(0, CompareTable::DefaultLeftWidth);
     m_table->header()->resizeSection(1, CompareTable::DefaultRightWidth);
-    connect(m_baselineBox, &QCheckBox::clicked, this, [this](bool on) {
+    // Any change of the box (mouse, key, screen reader) chooses the baseline; render's own
+    // changes are not the user's.
+    connect(m_baselineBox, &QCheckBox::toggled, this, [this](bool on) {
         if (on) {
             emit baselineChosen();
         }
@@ -60,9 +64,11 @@ CompareSheet::CompareSheet(QWidget* parent) : QWidget(parent) {
 void CompareSheet::render(Engine& engine) {
     const ComparePage& page = engine.compare().page();
     m_baselineBox->setText(page.BaselineCheckBox.text);
-    m_baselineBox->setAccessibleName(page.BaselineCheckBox.text);
     m_baselineBox->setEnabled(page.BaselineCheckBox.enabled);
-    m_baselineBox->setChecked(page.BaselineCheckBox.checked);
+    {
+        const QSignalBlocker rendering(m_baselineBox);
+        m_baselineBox->setChecked(page.BaselineCheckBox.checked);
+    }
     m_reset->setEnabled(page.ResetBaselineBtnEnabled);
     m_baselineLabel->setText(page.BaselineConfigLabel);
     m_compareLabel->setText(engine.compare().CompareConfigLabel());

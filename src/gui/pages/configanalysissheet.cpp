@@ -47,7 +47,8 @@ ConfigAnalysisSheet::ConfigAnalysisSheet(QWidget* parent) : QWidget(parent) {
 void ConfigAnalysisSheet::buildLists() {
     using listviews::Font;
     m_patchesLabel = pagewidgets::label(this, QStringLiteral("Patches"));
-    m_oPatchesLabel = pagewidgets::label(this, OPatchesBlank, QStringLiteral("Patch rows"));
+    m_oPatchesLabel = pagewidgets::label(
+        this, OPatchesBlank, QStringLiteral("Number of patch rows, shown on a double-click"));
     m_oPatchesLabel->installEventFilter(this);
     m_patchModel = new ColouredListModel(this);
     m_plainPatchModel = new ColouredListModel(this);
@@ -78,8 +79,9 @@ void ConfigAnalysisSheet::buildServerInfo() {
         m_info[i]->setAccessibleName(QLatin1String(InfoCaptions[i]));
         m_infoLabels[i]->setBuddy(m_info[i]);
     }
-    m_configDate = pagewidgets::label(m_serverInfo, {}, QStringLiteral("Config date"));
-    m_configDxp = pagewidgets::label(m_serverInfo, {}, QStringLiteral("Config produced by"));
+    m_configDate = pagewidgets::label(m_serverInfo, {}, QStringLiteral("Date of the report"));
+    m_configDxp =
+        pagewidgets::label(m_serverInfo, {}, QStringLiteral("Module that produced the report"));
     m_setsGroup = pagewidgets::group(this, QStringLiteral("Complete Patch Sets In Config"));
     m_setsModel = new ColouredListModel(this);
     m_oSetsList = listviews::create(m_setsGroup, m_setsModel, listviews::Font::Proportional,

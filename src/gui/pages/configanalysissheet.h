@@ -21,6 +21,8 @@ class ConfigAnalysisSheet : public QWidget {
 
     void render(Engine& engine);
     void applyLayout(const QSize& page);
+    // The page height below which the six server information rows would overlap.
+    static constexpr int MinimumHeight = 220 + 70 + 6 * 24;
     void setLoading(bool loading);
 
     QLabel* patchesLabel() const { return m_patchesLabel; }

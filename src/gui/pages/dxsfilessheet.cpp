@@ -44,9 +44,7 @@ void DxsFilesSheet::showPanelState() {
     m_autoexec->setVisible(!dos);
     m_dosAutoexec->setVisible(dos);
     m_autoexecPanel->setText(m_state.caption());
-    m_autoexecPanel->setAccessibleName(m_state.caption());
     m_change->setText(m_state.changeLabel());
-    m_change->setAccessibleName(m_state.changeLabel());
 }
 
 void DxsFilesSheet::setHighlighted(bool on) {

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QSignalBlocker>
 
 SuggestionSheet::SuggestionSheet(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Suggestions"));
@@ -24,14 +25,17 @@ SuggestionSheet::SuggestionSheet(QWidget* parent) : QWidget(parent) {
                        "available)"),
         this);
     m_include->setAccessibleName(m_include->text());
-    connect(m_include, &QCheckBox::clicked, this, &SuggestionSheet::includeDifferencesClicked);
+    connect(m_include, &QCheckBox::toggled, this, &SuggestionSheet::includeDifferencesClicked);
 }
 
 void SuggestionSheet::render(Engine& engine) {
     m_group->setTitle(engine.views().SuggestionGroupBox);
     m_group->setAccessibleName(engine.views().SuggestionGroupBox);
     m_model->setLines(engine.model().Suggestions);
-    m_include->setChecked(engine.loader().includeCompareDifferences());
+    {
+        const QSignalBlocker rendering(m_include);  // the engine's state, not the user's change
+        m_include->setChecked(engine.loader().includeCompareDifferences());
+    }
     applyScrollWidth();
 }
 

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStyle>
+#include <cmath>
 
 VolDriverSheet::VolDriverSheet(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Vols/Ints"));
@@ -17,9 +20,9 @@ VolDriverSheet::VolDriverSheet(QWidget* parent) : QWidget(parent) {
     bold.setBold(true);
     m_volTitle = pagewidgets::label(this, QStringLiteral("Volume Info"));
     m_volTitle->setFont(bold);
-    m_volCount = pagewidgets::label(this, {}, QStringLiteral("Mounted volumes"));
+    m_volCount = pagewidgets::label(this, {}, QStringLiteral("Number of mounted volumes"));
     m_volHeaderModel = new QStandardItemModel(0, 5, this);
-    m_volumeHeader = header(m_volHeaderModel, {130, 238, 101, 119, 129});
+    m_volumeHeader = header(m_volHeaderModel);
     m_volumeHeader->setAccessibleName(QStringLiteral("Volume columns"));
     m_volModel = new ColouredListModel(this);
     m_volList = listviews::create(this, m_volModel, listviews::Font::FixedPitch, "Volumes");
@@ -35,32 +38,65 @@ VolDriverSheet::VolDriverSheet(QWidget* parent) : QWidget(parent) {
     intHeaderModel->setHorizontalHeaderLabels(
         {QStringLiteral("Interrupt"), QStringLiteral("Device Type"), QStringLiteral("Driver"),
          QStringLiteral("Mirror Status")});
-    m_intHeader = header(intHeaderModel, {64, 134, 113, 85});
+    m_intHeader = header(intHeaderModel);
     m_intHeader->setAccessibleName(QStringLiteral("Interrupt columns"));
     m_intModel = new ColouredListModel(this);
     m_intList = listviews::create(this, m_intModel, listviews::Font::FixedPitch, "Interrupts");
+    followSideways(m_volumeHeader, m_volList);
+    followSideways(m_intHeader, m_intList);
     connect(m_volList, &QListView::pressed, m_intList, &QListView::clearSelection);
     connect(m_intList, &QListView::pressed, m_volList, &QListView::clearSelection);
 }
 
-QHeaderView* VolDriverSheet::header(QStandardItemModel* model, const QList<int>& widths) {
+QHeaderView* VolDriverSheet::header(QStandardItemModel* model) {
     auto* view = new QHeaderView(Qt::Horizontal, this);
     view->setModel(model);
     view->setSectionsClickable(false);
     view->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int i = 0; i < widths.size(); ++i) {
-        view->resizeSection(i, widths.at(i));
-    }
+    view->setStretchLastSection(true);
     return view;
+}
+
+// A list scrolled sideways takes its heading along.
+void VolDriverSheet::followSideways(QHeaderView* header, QListView* list) {
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, header,
+            &QHeaderView::setOffset);
+}
+
+// Each heading stands over its column whatever the font: a section is as wide as its column's
+// characters in the list's fixed-pitch font, and the first heading's text begins where the
+// list's text begins (after the list's frame and an item's margin).
+void VolDriverSheet::alignHeader(QHeaderView* header, const QListView* list,
+                                 const QList<int>& columns) {
+    // Glyph advances are fractional: the edges are placed from the characters before them.
+    const QFontMetricsF metrics(list->font());
+    const int itemMargin =
+        list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int headingMargin =
+        header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int lead = list->frameWidth() + itemMargin - headingMargin;
+    int characters = 0;
+    int edge = 0;
+    for (int i = 0; i < columns.size(); ++i) {
+        characters += columns.at(i);
+        const int next =
+            lead + int(std::lround(metrics.horizontalAdvance(QString(characters, u'0'))));
+        header->resizeSection(i, next - edge);
+        edge = next;
+    }
 }
 
 void VolDriverSheet::render(Engine& engine) {
     const MainViews& v = engine.views();
     QStringList headings;
     for (const QString& heading : v.VolumeHeader) {
-        headings << heading;
+        headings << heading.trimmed();  // the section's width does the padding
     }
     m_volHeaderModel->setHorizontalHeaderLabels(headings);
+    alignHeader(m_volumeHeader, m_volList, {v.VolumeColumns.begin(), v.VolumeColumns.end()});
+    alignHeader(m_intHeader, m_intList,
+                {MainViews::InterruptColumns.begin(), MainViews::InterruptColumns.end()});
     m_volCount->setText(v.VolCountLabel);
     m_volModel->setLines(v.VolListBox);
     m_intModel->setLines(v.IntListBox);

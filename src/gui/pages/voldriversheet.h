@@ -22,6 +22,7 @@ class VolDriverSheet : public QWidget {
 
     QLabel* volCountLabel() const { return m_volCount; }
     QHeaderView* volumeHeader() const { return m_volumeHeader; }
+    QHeaderView* interruptHeader() const { return m_intHeader; }
     QListView* volumeList() const { return m_volList; }
     QListView* interruptList() const { return m_intList; }
     ColouredListModel* volumeModel() const { return m_volModel; }
@@ -31,7 +32,9 @@ class VolDriverSheet : public QWidget {
     void interruptUsageClicked();
 
   private:
-    QHeaderView* header(QStandardItemModel* model, const QList<int>& widths);
+    QHeaderView* header(QStandardItemModel* model);
+    void followSideways(QHeaderView* header, QListView* list);
+    void alignHeader(QHeaderView* header, const QListView* list, const QList<int>& columns);
 
     QLabel* m_volTitle;
     QLabel* m_volCount;

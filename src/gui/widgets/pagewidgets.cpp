@@ -9,9 +9,9 @@
 
 namespace pagewidgets {
 
-QLabel* label(QWidget* parent, const QString& text, const QString& accessibleName) {
+QLabel* label(QWidget* parent, const QString& text, const QString& description) {
     auto* l = new QLabel(text, parent);
-    l->setAccessibleName(accessibleName.isEmpty() ? text : accessibleName);
+    l->setAccessibleDescription(description);
     return l;
 }
 
@@ -39,7 +39,6 @@ QLabel* captionPanel(QWidget* parent, const QString& caption) {
     QFont bold = panel->font();
     bold.setBold(true);
     panel->setFont(bold);
-    panel->setAccessibleName(caption);
     return panel;
 }
 

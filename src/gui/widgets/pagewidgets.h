@@ -11,7 +11,9 @@ class QWidget;
 // Small builders for the controls the main window's pages share.
 namespace pagewidgets {
 
-QLabel* label(QWidget* parent, const QString& text, const QString& accessibleName = {});
+// A label has no accessible name of its own: a screen reader reads the text it shows. What a
+// value label is for goes into its description.
+QLabel* label(QWidget* parent, const QString& text, const QString& description = {});
 QGroupBox* group(QWidget* parent, const QString& title);
 // A read-only, fixed-pitch, unwrapped text view of an embedded file.
 QPlainTextEdit* fileView(QWidget* parent, const QString& accessibleName);

@@ -1,75 +1,78 @@
 #include "gui/widgets/toolbaricons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QSvgRenderer>
 
 namespace toolbaricons {
 
 namespace {
 
-struct Drawn {
-    const char* themeName;
-    QColor colour;
-    QString glyph;
+struct Source {
+    const char* themeName;  // the freedesktop name the desktop's theme may have
+    const char* drawing;    // our own picture among the resources
 };
 
-Drawn drawnOf(Picture picture) {
+Source sourceOf(Picture picture) {
     switch (picture) {
         case Picture::Open:
-            return {"document-open", QColor(200, 150, 30), QStringLiteral("O")};
+            return {"document-open", "open"};
         case Picture::Find:
-            return {"edit-find", QColor(40, 110, 190), QStringLiteral("?")};
+            return {"edit-find", "find"};
         case Picture::FindNext:
-            return {"go-down", QColor(40, 110, 190), QStringLiteral("\u2193")};
+            return {"go-down", "findnext"};
         case Picture::FindPrevious:
-            return {"go-up", QColor(40, 110, 190), QStringLiteral("\u2191")};
+            return {"go-up", "findprevious"};
         case Picture::Top:
-            return {"go-top", QColor(40, 110, 190), QStringLiteral("\u21a5")};
+            return {"go-top", "top"};
         case Picture::Database:
-            return {"document-properties", QColor(90, 90, 160), QStringLiteral("DB")};
+            return {"document-properties", "database"};
         case Picture::Download:
-            return {"go-bottom", QColor(30, 140, 80), QStringLiteral("FTP")};
+            return {"go-bottom", "download"};
         case Picture::Update:
-            return {"view-refresh", QColor(30, 140, 80), QStringLiteral("U")};
+            return {"view-refresh", "update"};
         case Picture::Abend:
-            return {"dialog-warning", QColor(190, 60, 40), QStringLiteral("!")};
+            return {"dialog-warning", "abend"};
         case Picture::Copy:
-            return {"edit-copy", QColor(110, 110, 110), QStringLiteral("C")};
+            return {"edit-copy", "copy"};
         case Picture::Print:
-            return {"document-print", QColor(70, 70, 70), QStringLiteral("P")};
+            return {"document-print", "print"};
         case Picture::Exit:
-            return {"application-exit", QColor(170, 40, 40), QStringLiteral("X")};
+            return {"application-exit", "exit"};
         case Picture::Viewer:
-            return {"view-list-text", QColor(120, 80, 150), QStringLiteral("V")};
+            return {"view-list-text", "viewer"};
     }
-    return {"", Qt::gray, QString()};
+    return {"", ""};
 }
 
-QPixmap draw(const Drawn& drawn) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(2, 2, 28, 28), 6, 6);
-    painter.fillPath(shape, drawn.colour);
-    painter.setPen(drawn.colour.darker(140));
-    painter.drawPath(shape);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(drawn.glyph.size() > 2 ? 10 : 16);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(2, 2, 28, 28), Qt::AlignCenter, drawn.glyph);
-    return pixmap;
+// The drawing rendered at the sizes a toolbar and a high-density screen ask for, so no size is
+// scaled from a bitmap.
+QIcon drawn(const char* name) {
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)));
+    QIcon icon;
+    if (!renderer.isValid()) {
+        return icon;
+    }
+    for (int size : {16, 24, 32, 36, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 }  // namespace
 
 QIcon icon(Picture picture) {
-    const Drawn drawn = drawnOf(picture);
-    return QIcon::fromTheme(QLatin1String(drawn.themeName), QIcon(draw(drawn)));
+    const Source source = sourceOf(picture);
+    return QIcon::fromTheme(QLatin1String(source.themeName), drawn(source.drawing));
+}
+
+QIcon drawnIcon(Picture picture) {
+    return drawn(sourceOf(picture).drawing);
 }
 
 }  // namespace toolbaricons

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QString>
 
-// Toolbar icons from the desktop theme, with a small drawn picture where the theme has none,
-// so every button shows a picture on any desktop.
+// Toolbar and window button icons from the desktop theme, with our own drawing (an SVG among
+// the resources) where the theme has none, so every button shows a picture on any desktop.
 namespace toolbaricons {
 
 enum class Picture {
@@ -24,5 +24,7 @@ enum class Picture {
 };
 
 QIcon icon(Picture picture);
+// Our own drawing alone, whatever the theme holds.
+QIcon drawnIcon(Picture picture);
 
 }  // namespace toolbaricons

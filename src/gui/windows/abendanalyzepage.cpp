@@ -16,9 +16,7 @@
 namespace {
 
 QLabel* label(QWidget* parent, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setAccessibleName(text.trimmed());
-    return l;
+    return new QLabel(text, parent);  // read by its text, which changes with the log
 }
 
 QListView* readOnlyList(QWidget* parent, QStringListModel* model, const QString& name) {
@@ -122,7 +120,6 @@ void AbendAnalyzePage::render(const AbendView& view) {
         m_moduleModel->setStringList(view.ModulesLoaded.lines());
     }
     m_heading->setText(view.analysisHeading);
-    m_heading->setAccessibleName(view.analysisHeading);
     if (m_analysisModel->stringList() != view.AbendAnalysis) {
         m_analysisModel->setStringList(view.AbendAnalysis);
     }

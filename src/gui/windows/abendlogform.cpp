@@ -2,6 +2,7 @@
 
 #include "abendlog/abendlog.h"
 #include "abendlog/abendtext.h"
+#include "gui/widgets/toolbaricons.h"
 #include "gui/windows/abendanalyzepage.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QToolBar>
@@ -21,6 +21,9 @@
 namespace {
 
 const QString HintText = QStringLiteral("Double-click on Abend Date/Time to analyze abend");
+// What each status panel shows; a screen reader reads the panel's text as its name.
+const std::array<QString, 3> StatusPanelDescriptions = {
+    QStringLiteral("Line count"), QStringLiteral("Size"), QStringLiteral("Cut notice")};
 
 // The busy cursor for the life of an operation.
 class BusyCursor {
@@ -60,6 +63,7 @@ AbendLogForm::AbendLogForm(AbendLog& abend, QWidget* parent)
     createStatusBar();
     m_abend.setProgress(m_progress);
     m_abend.countChanged = [this] { m_analyze->renderCount(m_abend.view()); };
+    m_abend.viewCleared = [this] { render(); };
     connect(m_analyze, &AbendAnalyzePage::analyzeRequested, this, &AbendLogForm::analyzeEntry);
     resize(715, 535);
     render();
@@ -70,6 +74,7 @@ AbendLogForm::~AbendLogForm() {
     static NullProgress none;
     m_abend.setProgress(none);
     m_abend.countChanged = nullptr;
+    m_abend.viewCleared = nullptr;
 }
 
 void AbendLogForm::createMenu() {
@@ -87,16 +92,15 @@ void AbendLogForm::createToolStrip() {
     strip->setObjectName(QStringLiteral("ToolBar1"));
     strip->setMovable(false);
     QAction* open =
-        strip->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+        strip->addAction(toolbaricons::icon(toolbaricons::Picture::Open),
                          QStringLiteral("Open Abend Log File"), this, &AbendLogForm::Open1Click);
     open->setObjectName(QStringLiteral("OpenBtn"));
-    QAction* exit = strip->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+    QAction* exit = strip->addAction(toolbaricons::icon(toolbaricons::Picture::Exit),
                                      QStringLiteral("Exit"), this, &AbendLogForm::Close1Click);
     exit->setObjectName(QStringLiteral("ExitBtn"));
     strip->addSeparator();
     m_hint = new QLabel(HintText, strip);
     m_hint->setObjectName(QStringLiteral("pnlHint"));
-    m_hint->setAccessibleName(HintText);
     m_hint->setStyleSheet(QStringLiteral(
         "QLabel { background: yellow; color: black; border: 1px solid gray; padding: 3px; }"));
     strip->addWidget(m_hint);
@@ -125,7 +129,7 @@ void AbendLogForm::createStatusBar() {
         m_status[i] = new QLabel(statusBar());
         m_status[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_status[i]->setFixedWidth(StatusPanelWidths.at(i));
-        m_status[i]->setAccessibleName(QStringLiteral("Status panel %1").arg(i));
+        m_status[i]->setAccessibleDescription(StatusPanelDescriptions.at(i));
         statusBar()->addWidget(m_status[i]);
     }
 }

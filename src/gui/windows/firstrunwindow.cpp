@@ -18,7 +18,7 @@ FirstRunWindow::FirstRunWindow(QString settingsPath, FirstRun::RegisterControl r
     auto* layout = new QVBoxLayout(this);
     m_label = new QLabel(this);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setAccessibleName(QStringLiteral("Initialization step"));
+    m_label->setAccessibleDescription(QStringLiteral("Initialization step"));
     m_bar = new QProgressBar(this);
     m_bar->setRange(0, FirstRun::Steps);
     m_bar->setAccessibleName(QStringLiteral("Initialization progress"));

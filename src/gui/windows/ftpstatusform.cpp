@@ -44,7 +44,7 @@ QLabel* FtpStatusForm::addValue(QGridLayout* grid, int row, const QString& capti
     auto* label = new QLabel(caption, this);
     auto* value = new QLabel(this);
     value->setObjectName(QLatin1String(name));
-    value->setAccessibleName(caption.chopped(1));
+    value->setAccessibleDescription(caption.chopped(1));  // the value is read as shown
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setBuddy(value);
     grid->addWidget(label, row, 0);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 FtpWizardFirewallPage::FtpWizardFirewallPage(QWidget* parent)
@@ -32,7 +33,7 @@ FtpWizardFirewallPage::FtpWizardFirewallPage(QWidget* parent)
     m_useFirewall->setObjectName(QStringLiteral("chkUseFirewall"));
     m_useFirewall->setAccessibleName(m_useFirewall->text());
     m_useFirewall->setEnabled(false);
-    connect(m_useFirewall, &QCheckBox::clicked, this, &FtpWizardFirewallPage::useFirewallClicked);
+    connect(m_useFirewall, &QCheckBox::toggled, this, &FtpWizardFirewallPage::useFirewallClicked);
     m_types->setAccessibleName(m_types->title());
     auto* types = new QVBoxLayout(m_types);
     for (int i = 0; i < FirewallPage::FirewallTypes.size(); ++i) {
@@ -40,8 +41,11 @@ FtpWizardFirewallPage::FtpWizardFirewallPage(QWidget* parent)
         m_typeButtons->addButton(button, i);
         types->addWidget(button);
     }
-    connect(m_typeButtons, &QButtonGroup::idClicked, this,
-            &FtpWizardFirewallPage::firewallTypeClicked);
+    connect(m_typeButtons, &QButtonGroup::idToggled, this, [this](int type, bool checked) {
+        if (checked) {
+            firewallTypeClicked(type);
+        }
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(m_useFirewall);
@@ -61,6 +65,9 @@ void FtpWizardFirewallPage::firewallTypeClicked(int type) {
 }
 
 void FtpWizardFirewallPage::render() {
+    // The boxes take the page's state; that is no change of the user's.
+    const QSignalBlocker box(m_useFirewall);
+    const QSignalBlocker types(m_typeButtons);
     m_useFirewall->setChecked(m_state.UseFirewall);
     if (QAbstractButton* type = m_typeButtons->button(m_state.FirewallType)) {
         type->setChecked(true);

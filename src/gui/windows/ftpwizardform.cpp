@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -73,12 +75,14 @@ QWidget* FtpWizardForm::createDownloadPage() {
     hintGroup->setAccessibleName(hintGroup->title());
     m_hint = new QLabel(hintGroup);
     m_hint->setObjectName(QStringLiteral("HintLabel"));
-    m_hint->setAccessibleName(QStringLiteral("Hint"));
     (new QVBoxLayout(hintGroup))->addWidget(m_hint);
     m_passive = new QCheckBox(QStringLiteral("Passive Mode"), page);
     m_passive->setObjectName(QStringLiteral("chkPassiveMode"));
     m_passive->setAccessibleName(m_passive->text());
-    connect(m_passive, &QCheckBox::clicked, this, [this](bool ticked) {
+    connect(m_passive, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (m_rendering) {
+            return;
+        }
         m_download.wizard.chkPassiveModeClick(ticked);
         render();
     });
@@ -103,7 +107,7 @@ QGroupBox* FtpWizardForm::createInfoGroup(QWidget* parent) {
     for (int row = 0; row < captions.size(); ++row) {
         auto* caption = new QLabel(captions.at(row), group);
         m_info[row] = new QLabel(group);
-        m_info[row]->setAccessibleName(captions.at(row).chopped(1));
+        m_info[row]->setAccessibleDescription(captions.at(row).chopped(1));
         caption->setBuddy(m_info[row]);
         grid->addWidget(caption, row, 0);
         grid->addWidget(m_info[row], row, 1);
@@ -122,7 +126,11 @@ QGroupBox* FtpWizardForm::createStatusGroup(QWidget* parent) {
         m_steps[step] = new QCheckBox(captions.at(step), group);
         m_steps[step]->setAccessibleName(captions.at(step));
         // A box stands as its step left it: a click on a done step leaves it ticked.
-        connect(m_steps[step], &QCheckBox::clicked, this, &FtpWizardForm::render);
+        connect(m_steps[step], &QCheckBox::toggled, this, [this] {
+            if (!m_rendering) {
+                render();
+            }
+        });
         layout->addWidget(m_steps[step]);
     }
     return group;
@@ -159,6 +167,7 @@ void FtpWizardForm::reject() {
 }
 
 void FtpWizardForm::render() {
+    const QScopedValueRollback rendering(m_rendering, true);
     const WizardView& view = m_download.session.views().wizard;
     m_next->setText(view.NextCaption);
     m_next->setAccessibleName(view.NextCaption.simplified());
@@ -210,5 +219,28 @@ void FtpWizardForm::viewsChanged() {
 
 void FtpWizardForm::runStatusWindow() {
     m_statusForm.render(m_download.session.views().status);
+    placeStatusWindow();
     m_statusForm.exec();
+}
+
+// The status window stands beside the wizard (right, left, below or above, the first that fits
+// on the screen), so the wizard's Status and Hint stay readable during the transfer.
+void FtpWizardForm::placeStatusWindow() {
+    const QRect wizard = frameGeometry();
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize size = m_statusForm.frameGeometry().size();
+    constexpr int Gap = 8;
+    const QPoint places[] = {{wizard.right() + 1 + Gap, wizard.top()},
+                             {wizard.left() - Gap - size.width(), wizard.top()},
+                             {wizard.left(), wizard.bottom() + 1 + Gap},
+                             {wizard.left(), wizard.top() - Gap - size.height()}};
+    for (const QPoint& place : places) {
+        if (screen.contains(QRect(place, size))) {
+            m_statusForm.move(place);
+            return;
+        }
+    }
+    // No side has room: the right-hand place, kept on the screen.
+    m_statusForm.move(qMin(places[0].x(), screen.right() + 1 - size.width()),
+                      qMin(places[0].y(), screen.bottom() + 1 - size.height()));
 }

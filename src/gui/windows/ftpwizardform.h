@@ -60,6 +60,7 @@ class FtpWizardForm : public QDialog, private DownloadObserver {
     QGroupBox* createInfoGroup(QWidget* parent);
     QGroupBox* createStatusGroup(QWidget* parent);
     void renderCursorAndPanel();
+    void placeStatusWindow();
 
     DownloadComponents& m_download;
     FtpStatusForm& m_statusForm;
@@ -73,5 +74,6 @@ class FtpWizardForm : public QDialog, private DownloadObserver {
     QPushButton* m_cancel = nullptr;
     FtpWizardFirewallPage* m_firewallPage = nullptr;
     bool m_busyCursor = false;
+    bool m_rendering = false;  // the boxes take the view's state: no change of the user's
     QString m_shownPanel0;
 };

@@ -111,7 +111,7 @@ QWidget* OptionsForm::createFolderPage() {
     });
     m_dirLabel = new QLabel(group);
     m_dirLabel->setObjectName(QStringLiteral("DirLabel"));
-    m_dirLabel->setAccessibleName(QStringLiteral("Chosen folder"));
+    m_dirLabel->setAccessibleDescription(QStringLiteral("Chosen folder"));
     m_dirLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* groupLayout = new QVBoxLayout(group);
@@ -132,7 +132,10 @@ QWidget* OptionsForm::createInternetPage() {
                                           QStringLiteral("Use non-controlled local database")},
                                          m_dbType, false);
     dbType->setObjectName(QStringLiteral("DBTypeRadioGrp"));
-    connect(m_dbType, &QButtonGroup::idClicked, this, [this](int index) {
+    connect(m_dbType, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (!checked) {
+            return;
+        }
         m_state.DBTypeRadioGrpClick(index);
         renderEnabled();
     });

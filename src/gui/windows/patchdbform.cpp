@@ -1,6 +1,7 @@
 #include "gui/windows/patchdbform.h"
 
 #include "engine/engine.h"
+#include "gui/widgets/toolbaricons.h"
 #include "gui/windows/patchdb/coredxpspage.h"
 #include "gui/windows/patchdb/customizedbpage.h"
 #include "gui/windows/patchdb/importpatchespage.h"
@@ -18,7 +19,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -97,14 +97,14 @@ QFrame* PatchDBForm::createButtonPanel() {
     m_addPatchSet = new QToolButton;
     m_addPatchSet->setText(managertexts::AddPatchSetButton);
     m_addPatchSet->setToolTip(managertexts::AddPatchSetHint);
-    m_addPatchSet->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    m_addPatchSet->setIcon(toolbaricons::icon(toolbaricons::Picture::Open));
     m_addPatchSet->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_addPatchSet->setAutoRaise(true);
     connect(m_addPatchSet, &QToolButton::clicked, this, &PatchDBForm::addPatchSet);
     m_close = new QToolButton;
     m_close->setToolTip(managertexts::CloseHint);
     m_close->setAccessibleName(managertexts::CloseHint);
-    m_close->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_close->setIcon(toolbaricons::icon(toolbaricons::Picture::Exit));
     m_close->setAutoRaise(true);
     connect(m_close, &QToolButton::clicked, this, &QDialog::close);
     auto* layout = new QHBoxLayout(m_panel);

@@ -10,7 +10,6 @@ PreparingPrintWindow::PreparingPrintWindow(QWidget* parent)
     setAccessibleName(QStringLiteral("Preparing Print Job..."));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(QStringLiteral("Preparing Print Job..."), this);
-    text->setAccessibleName(text->text());
     QFont bold = text->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);

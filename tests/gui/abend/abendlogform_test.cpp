@@ -1,4 +1,5 @@
 #include "gui/windows/abendlogform.h"
+#include "abendlog/abendlog.h"
 #include "engine/engine.h"
 #include "gui/windows/abendanalyzepage.h"
 #include "settings/datadirectory.h"
@@ -9,7 +10,8 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFontInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListView>
@@ -18,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -131,7 +134,12 @@ TEST_F(AbendLogFormTest, DoubleClickAndEnterAnalyseTheSelectedEntry) {
     const QStringList modules = rows(page()->moduleList()->model());
     ASSERT_EQ(modules.size(), 4);
     EXPECT_EQ(modules.at(0), QStringLiteral("CLIB.DXP      Version 4.11a  June 1, 1999"));
-    EXPECT_TRUE(QFontInfo(page()->moduleList()->font()).fixedPitch());
+    // The system's fixed-pitch font is asked for; whether the font found draws it so depends on
+    // the machine (some fixed-pitch fonts even say they are proportional).
+    const QFont font = page()->moduleList()->font();
+    const QFontMetrics metrics(font);
+    EXPECT_TRUE(metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W') ||
+                font == QFontDatabase::systemFont(QFontDatabase::FixedFont));
     EXPECT_EQ(page()->analysisHeading()->text(),
               QStringLiteral("Analysis (ABEND on ") + FirstKey + QStringLiteral("  [FS1])"));
     const QStringList first = analysis();
@@ -234,4 +242,22 @@ TEST_F(AbendLogFormTest, ListHeightsFollowTheWindowHeightAndClosingOnlyHides) {
     m_form->showBeside(QSize(735, 555));
     EXPECT_EQ(m_form->size(), QSize(715, 535));
     EXPECT_EQ(page()->countLabel()->text(), QStringLiteral("# of Abends Found: 2"));
+}
+
+TEST_F(AbendLogFormTest, ANewScanEmptiesTheListBeforeItsFirstEntry) {
+    m_form->show();
+    openFixtureLog();
+    ASSERT_GT(page()->entryList()->model()->rowCount(), 0);
+    // What the list holds each time the scan of the next log finds an entry.
+    QList<int> listed;
+    AbendLog& abend = m_engine->abendLog();
+    const std::function<void()> shown = abend.countChanged;
+    abend.countChanged = [&] {
+        listed << page()->entryList()->model()->rowCount();
+        shown();
+    };
+    openFixtureLog();
+    abend.countChanged = shown;
+    ASSERT_FALSE(listed.isEmpty());
+    EXPECT_EQ(listed.first(), 0);
 }

@@ -37,6 +37,7 @@ struct StatusSeen {
     QString button;
     int barValue = -1;
     int barMaximum = -1;
+    bool besideWizard = false;
 };
 
 // A click on a check box's indicator, not on the empty room a layout gives it.
@@ -98,10 +99,12 @@ TEST_F(WizardTest, AFullDownloadTicksEachStepAndAsksToSynchroniseAtExit) {
         seen.button = m_status->button()->text();
         seen.barValue = m_status->progressBar()->value();
         seen.barMaximum = m_status->progressBar()->maximum();
+        seen.besideWizard = !m_status->frameGeometry().intersects(m_wizard->frameGeometry());
         m_status->button()->click();
     });
     closer.start(10);
-    clickNext();  // get file: returns when the status window is closed
+    m_wizard->move(0, 0);  // the status window then has room below the wizard
+    clickNext();           // get file: returns when the status window is closed
     closer.stop();
     const QString size = QString::number(published.size());
     EXPECT_EQ(seen.title, QStringLiteral("FTP Download Status"));
@@ -112,6 +115,7 @@ TEST_F(WizardTest, AFullDownloadTicksEachStepAndAsksToSynchroniseAtExit) {
                                      QStringLiteral(" bytes received")));
     EXPECT_EQ(seen.barMaximum, published.size());
     EXPECT_EQ(seen.barValue, published.size());
+    EXPECT_TRUE(seen.besideWizard);
     EXPECT_FALSE(m_status->isVisible());
     EXPECT_TRUE(m_wizard->statusBox(2)->isChecked() && m_wizard->statusBox(2)->isEnabled());
     ASSERT_TRUE(waitIdle());

@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -25,9 +26,11 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -249,3 +252,76 @@ TEST_F(MainWindowTest, PrintAsksThePrinterThenSendsTheJob) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where each heading's text begins less where its column's text begins (the column's first
+// character in the list's rows), one entry per column after the first.
+QList<double> headingOffsets(QHeaderView* header, QListView* list, const QList<int>& starts) {
+    const QFontMetricsF metrics(list->font());
+    const int itemMargin =
+        list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int headingMargin =
+        header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QList<double> offsets;
+    for (int section = 1; section <= starts.size(); ++section) {
+        const double column = list->x() + list->frameWidth() + itemMargin +
+                              metrics.horizontalAdvance(QString(starts.at(section - 1), u'x'));
+        offsets << header->x() + header->sectionPosition(section) + headingMargin - column;
+    }
+    return offsets;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, VolumeAndInterruptHeadingsStandOverTheirColumnsInAnyFont) {
+    MainWindow& w = makeWindow();
+    w.openReport(example());
+    w.tabs()->setCurrentIndex(MainWindow::VolInts);
+    VolDriverSheet* sheet = w.volSheet();
+    for (int pixels : {0, 21}) {
+        if (pixels > 0) {
+            QFont large = sheet->volumeList()->font();
+            large.setPixelSize(pixels);
+            sheet->volumeList()->setFont(large);
+            sheet->interruptList()->setFont(large);
+            w.refreshViews();
+        }
+        // Volume rows: name 16, size 20, free 13, purgeable 15; interrupt lines: device type
+        // from column 9, driver from 26, mirror status from 40.
+        const QList<double> volumes =
+            headingOffsets(sheet->volumeHeader(), sheet->volumeList(), {16, 36, 49, 64});
+        const QList<double> interrupts =
+            headingOffsets(sheet->interruptHeader(), sheet->interruptList(), {8, 25, 39});
+        for (double offset : volumes + interrupts) {
+            EXPECT_LE(qAbs(offset), 1.0) << pixels;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AFailedLoadEndsIdleAndTheWindowKeepsAReadableMinimum) {
+    MainWindow& w = makeWindow();
+    const QString empty = m_home.filePath(QStringLiteral("EMPTY.TXT"));
+    QFile file(empty);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    w.openReport(empty);
+    ASSERT_FALSE(m_dialogs.messages().isEmpty());
+    EXPECT_EQ(m_dialogs.messages().last().kind, MessageKind::Error);
+    EXPECT_EQ(w.statusPanel(0)->text(), QString());
+    EXPECT_FALSE(w.findChild<QProgressBar*>()->isVisible());
+    const QList<QLabel*> legend = w.analysisSheet()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(legend.begin(), legend.end(), [](QLabel* label) {
+        return label->text().startsWith(QStringLiteral("(Yellow")) && label->isVisible();
+    }));
+
+    // Shrunk as far as it goes, the status panels stay side by side within the bar.
+    w.resize(100, 100);
+    QApplication::processEvents();
+    const QLabel* last = w.statusPanel(MainWindow::StatusPanelCount - 1);
+    EXPECT_LE(last->geometry().right(), last->parentWidget()->width());
+    for (int i = 1; i < MainWindow::StatusPanelCount; ++i) {
+        EXPECT_GT(w.statusPanel(i)->x(), w.statusPanel(i - 1)->geometry().right());
+    }
+    EXPECT_GE(w.analysisSheet()->height(), ConfigAnalysisSheet::MinimumHeight);
+}

@@ -81,7 +81,10 @@ QWidget* CustomizeDbPage::createFields() {
         m_boxes[box] = new QCheckBox(customtexts::OsBoxCaptions.at(box));
         boxes->addWidget(m_boxes[box], box % 3, box / 3);
     }
-    connect(m_boxes[CustomEntriesPage::BoxOther], &QCheckBox::clicked, this, [this](bool ticked) {
+    connect(m_boxes[CustomEntriesPage::BoxOther], &QCheckBox::toggled, this, [this](bool ticked) {
+        if (m_refreshing) {
+            return;
+        }
         collect();
         m_page.setOtherChecked(ticked);
         refresh();
@@ -97,6 +100,7 @@ QWidget* CustomizeDbPage::createFields() {
     m_fileSet->installEventFilter(this);
     m_fileSet->lineEdit()->installEventFilter(this);
     layout->addWidget(buddyLabel(customtexts::FileSetLabel, m_fileSet));
+    m_fileSet->lineEdit()->setAccessibleName(customtexts::FileSetLabel);  // the box's own field
     layout->addWidget(m_fileSet);
 
     auto* buttons = new QHBoxLayout;
@@ -139,7 +143,11 @@ QWidget* CustomizeDbPage::createEntries() {
         m_selection->addButton(radio, mode);
         modes->addWidget(radio);
     }
-    connect(m_selection, &QButtonGroup::idClicked, this, &CustomizeDbPage::selectionModeChosen);
+    connect(m_selection, &QButtonGroup::idToggled, this, [this](int mode, bool checked) {
+        if (checked && !m_refreshing) {
+            selectionModeChosen(mode);
+        }
+    });
     layout->addWidget(group);
 
     auto* buttons = new QGridLayout;

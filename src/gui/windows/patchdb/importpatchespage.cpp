@@ -21,13 +21,13 @@ ImportPatchesPage::ImportPatchesPage(PatchKitImport& import, UserDialogs& dialog
       m_countLabel(new QLabel),
       m_names(new QStringListModel(this)),
       m_list(new QListView) {
-    m_fileLabel->setAccessibleName(QStringLiteral("Patch kit file"));
+    m_fileLabel->setAccessibleDescription(QStringLiteral("Patch kit file"));
     m_kit->setAccessibleName(QStringLiteral("Patch kit text"));
     m_kit->setReadOnly(true);
     m_kit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_kit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_kit->viewport()->installEventFilter(this);
-    m_countLabel->setAccessibleName(QStringLiteral("Patches found"));
+    m_countLabel->setAccessibleDescription(QStringLiteral("Patches found"));
     m_list->setAccessibleName(QStringLiteral("Patches found"));
     m_list->setModel(m_names);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);

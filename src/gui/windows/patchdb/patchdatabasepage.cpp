@@ -20,13 +20,13 @@ PatchDatabasePage::PatchDatabasePage(PatchDatabaseManager& manager, ManagerWindo
       m_location(new QLabel),
       m_text(new QPlainTextEdit),
       m_type(new QLabel) {
-    m_location->setAccessibleName(QStringLiteral("Database location"));
+    m_location->setAccessibleDescription(QStringLiteral("Database location"));
     m_location->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_text->setAccessibleName(managertexts::PageCaptions.at(ManagerWindowState::PatchDatabase));
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(m_text, &QPlainTextEdit::textChanged, this, &PatchDatabasePage::textEdited);
-    m_type->setAccessibleName(QStringLiteral("Database type"));
+    m_type->setAccessibleDescription(QStringLiteral("Database type"));
     QFont bold = m_type->font();
     bold.setBold(true);
     m_type->setFont(bold);
