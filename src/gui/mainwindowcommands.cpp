@@ -108,9 +108,12 @@ void MainWindow::printSummary() {
         if (preparing) {
             preparing->showNow();
         }
-        summaryprinter::print(printer, document);
+        const QString error = summaryprinter::print(printer, document);
         if (preparing) {
             preparing->hide();
+        }
+        if (!error.isNull()) {
+            m_dialogs.error(error);
         }
     };
     m_engine.summary().PrintSummaryReport(choose, print);

@@ -88,7 +88,14 @@ ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
 
 bool Engine::manualUpdate(const QString& chosenFile) {
     ManualUpdate update{m_databases, m_dialogs, m_recent.entries(), synchroniseCustomEntries};
-    return update.run(chosenFile);
+    try {
+        // The whole replacement and write-back is one change of the data directory.
+        const std::unique_ptr<DirectoryLock> lock = DataDirectory::lock();
+        return update.run(chosenFile);
+    } catch (const OperationError& e) {
+        m_dialogs.error(e.message());
+        return false;
+    }
 }
 
 void Engine::ReadCoreModuleList() {

@@ -19,6 +19,20 @@ bool sameFile(const QString& a, const QString& b) {
                          : fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
+// Why the bytes cannot be a database, or an empty text: a database is text (no NUL byte) with
+// at least one section header line.
+QString notADatabase(const QByteArray& bytes) {
+    if (bytes.contains('\0')) {
+        return QStringLiteral("it holds binary data.");
+    }
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (line.startsWith('[') || line.contains("\r[")) {
+            return QString();
+        }
+    }
+    return QStringLiteral("it holds no section header line.");
+}
+
 }  // namespace
 
 bool ManualUpdate::run(const QString& chosenFile) {
@@ -33,10 +47,18 @@ bool ManualUpdate::run(const QString& chosenFile) {
         dialogs.error(source.errorString());
         return false;
     }
+    const QString refusal = notADatabase(source.readAll());
     source.close();
+    if (!refusal.isEmpty()) {
+        dialogs.error(QStringLiteral("File ") + chosenFile +
+                      QStringLiteral(" is not a patch database: ") + refusal);
+        return false;
+    }
 
     const QString target = databases.controlled().path();
-    const QString localFile = DownloadSettings::load(databases.controlled()).LocalFile;
+    // The download settings live in the file about to be replaced; they are written back.
+    const DownloadSettings settings = DownloadSettings::load(databases.controlled());
+    const QString localFile = settings.LocalFile;
     // When the chosen file is the download file itself, deleting it first would destroy the
     // very file that is about to be copied.
     if (!localFile.isEmpty() && IniLines::exists(localFile) && !sameFile(localFile, chosenFile)) {
@@ -48,6 +70,7 @@ bool ManualUpdate::run(const QString& chosenFile) {
                           : source.errorString());
         return false;
     }
+    settings.saveConnection(databases.controlled());
     settingswriteback::afterManualUpdate(databases, recentFiles);
     if (dialogs.askYesNo(MessageKind::Confirmation,
                          QStringLiteral("Sync Custom Database with Quarix-controlled Database?")) &&
