@@ -36,7 +36,15 @@ int finish(int code) {
         return 1;
     }
     reported = true;
-    const int error = !flushed && errno != 0 ? errno : (failedWrite() != 0 ? failedWrite() : EIO);
+    int error = !flushed && errno != 0 ? errno : failedWrite();
+    if (error == 0) {
+        // A write that bypassed print() failed and its reason is gone; the output is broken
+        // already, so one more line break asks the device for the reason again.
+        std::clearerr(stdout);
+        errno = 0;
+        std::fputc('\n', stdout);
+        error = std::fflush(stdout) != 0 && errno != 0 ? errno : EIO;
+    }
     std::fprintf(stderr, "error: cannot write the output: %s\n", std::strerror(error));
     return 1;
 }

@@ -27,7 +27,7 @@ QString MainWindow::askReportFile() {
     if (chooseReportFile) {
         return chooseReportFile();
     }
-    QFileDialog dialog(this, QStringLiteral("Open"), m_rootDir,
+    QFileDialog dialog(this, QStringLiteral("Open"), WindowSettings::startFolder(m_rootDir),
                        QStringLiteral("Text Files (*.txt);;All Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!m_engine.model().ConfigFileName.isEmpty()) {
@@ -157,7 +157,7 @@ void MainWindow::deletePatchSet(const QString& name) {
 void MainWindow::manualUpdateCommand() {
     const QString file = QFileDialog::getOpenFileName(
         this, QStringLiteral("Select the Database File You Manually Downloaded"),
-        QStringLiteral("C:\\"),
+        WindowSettings::startFolder(QString()),
         QStringLiteral("cartvxdb.ini (cartvxdb.ini);;All *.ini files (*.ini);;All files (*)"));
     if (!file.isEmpty()) {
         m_engine.manualUpdate(file);

@@ -78,10 +78,10 @@ ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
         return {};
     }
     const QString first = arguments.first();
-    if (!QFileInfo(QFileInfo(first).absoluteFilePath()).isFile()) {
-        return {};
-    }
     m_commandLineFlag = true;
+    if (!QFileInfo(QFileInfo(first).absoluteFilePath()).isFile()) {
+        return notFound(first);  // said once, as the open command says it
+    }
     m_model.ConfigFileName = first;
     return m_loader.ReportLoad(false);
 }

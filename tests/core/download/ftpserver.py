@@ -7,6 +7,7 @@ dies never leaves it running. Modes:
   halfway   RETR sends only the first half of a file, then closes the data connection
   zerosize  listings report every file with size 0
   silent    accepts connections and never says anything
+  slow      RETR sends 1 KB every 10 ms, so a transfer can be interrupted half-way
 """
 import argparse
 import logging
@@ -14,6 +15,7 @@ import os
 import socket
 import sys
 import threading
+import time
 
 
 def exit_when_stdin_closes():
@@ -65,6 +67,18 @@ class HalfFile:
         self._f.close()
 
 
+class SlowFile(HalfFile):
+    """A whole file, read 1 KB at a time with a pause before each piece."""
+
+    def __init__(self, f):
+        super().__init__(f)
+        self._left = os.fstat(f.fileno()).st_size
+
+    def read(self, n=-1):
+        time.sleep(0.01)
+        return super().read(1024)
+
+
 def run_ftp(root, mode):
     from pyftpdlib.authorizers import DummyAuthorizer
     from pyftpdlib.filesystems import AbstractedFS
@@ -74,7 +88,9 @@ def run_ftp(root, mode):
     class Filesystem(AbstractedFS):
         def open(self, filename, mode_):
             f = super().open(filename, mode_)
-            return HalfFile(f) if mode == "halfway" and "r" in mode_ else f
+            if "r" in mode_ and mode in ("halfway", "slow"):
+                return HalfFile(f) if mode == "halfway" else SlowFile(f)
+            return f
 
         def lstat(self, path):
             st = super().lstat(path)
@@ -103,7 +119,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", default=".")
     parser.add_argument("--mode", default="normal",
-                        choices=["normal", "halfway", "zerosize", "silent"])
+                        choices=["normal", "halfway", "zerosize", "silent", "slow"])
     args = parser.parse_args()
     exit_when_stdin_closes()
     if args.mode == "silent":

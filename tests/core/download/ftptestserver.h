@@ -8,7 +8,7 @@
 // the test fills. It ends with this object, and by itself when the test program dies.
 class FtpTestServer {
   public:
-    // "normal", "halfway", "zerosize" or "silent".
+    // "normal", "halfway", "zerosize", "silent" or "slow".
     explicit FtpTestServer(const QString& mode = QStringLiteral("normal"));
     ~FtpTestServer();
 
