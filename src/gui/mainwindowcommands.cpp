@@ -6,6 +6,7 @@
 #include "gui/print/summaryprinter.h"
 #include "gui/windows/preparingprintwindow.h"
 #include "startup/windowsettings.h"
+#include "ui/operationerror.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -113,7 +114,7 @@ void MainWindow::printSummary() {
             preparing->hide();
         }
         if (!error.isNull()) {
-            m_dialogs.error(error);
+            throw OperationError(error);
         }
     };
     m_engine.summary().PrintSummaryReport(choose, print);

@@ -89,8 +89,6 @@ ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
 bool Engine::manualUpdate(const QString& chosenFile) {
     ManualUpdate update{m_databases, m_dialogs, m_recent.entries(), synchroniseCustomEntries};
     try {
-        // The whole replacement and write-back is one change of the data directory.
-        const std::unique_ptr<DirectoryLock> lock = DataDirectory::lock();
         return update.run(chosenFile);
     } catch (const OperationError& e) {
         m_dialogs.error(e.message());

@@ -3,6 +3,7 @@
 #include "download/downloadsettings.h"
 #include "ini/inilines.h"
 #include "patchdb/databaseselection.h"
+#include "settings/datadirectory.h"
 #include "settings/settingswriteback.h"
 #include "ui/userdialogs.h"
 
@@ -55,6 +56,22 @@ bool ManualUpdate::run(const QString& chosenFile) {
         return false;
     }
 
+    if (!replaceAndWriteBack(chosenFile)) {
+        return false;
+    }
+    if (dialogs.askYesNo(MessageKind::Confirmation,
+                         QStringLiteral("Sync Custom Database with Quarix-controlled Database?")) &&
+        synchronise) {
+        synchronise();
+    }
+    dialogs.inform(QStringLiteral("Manual update of Quarix-controlled database complete."));
+    return true;
+}
+
+bool ManualUpdate::replaceAndWriteBack(const QString& chosenFile) {
+    // One change of the data directory, under its lock; the questions that follow are asked
+    // without it, so no other program waits on the user.
+    const std::unique_ptr<DirectoryLock> lock = DataDirectory::lock();
     const QString target = databases.controlled().path();
     // The download settings live in the file about to be replaced; they are written back.
     const DownloadSettings settings = DownloadSettings::load(databases.controlled());
@@ -65,6 +82,7 @@ bool ManualUpdate::run(const QString& chosenFile) {
         IniLines::remove(localFile);
     }
     if (!sameFile(chosenFile, target) && !IniLines::copyKeepingTime(chosenFile, target)) {
+        QFile source(chosenFile);
         dialogs.error(source.open(QIODevice::ReadOnly)
                           ? QStringLiteral("Unable to read ") + chosenFile
                           : source.errorString());
@@ -72,11 +90,5 @@ bool ManualUpdate::run(const QString& chosenFile) {
     }
     settings.saveConnection(databases.controlled());
     settingswriteback::afterManualUpdate(databases, recentFiles);
-    if (dialogs.askYesNo(MessageKind::Confirmation,
-                         QStringLiteral("Sync Custom Database with Quarix-controlled Database?")) &&
-        synchronise) {
-        synchronise();
-    }
-    dialogs.inform(QStringLiteral("Manual update of Quarix-controlled database complete."));
     return true;
 }

@@ -20,4 +20,8 @@ struct ManualUpdate {
 
     // Returns true when the update ran to its end.
     bool run(const QString& chosenFile);
+
+  private:
+    // Replaces the file and writes the settings back; false when the copy failed.
+    bool replaceAndWriteBack(const QString& chosenFile);
 };
