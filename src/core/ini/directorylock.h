@@ -23,7 +23,7 @@ class DirectoryLock {
 
     // The lock of the folder that holds the file.
     static DirectoryLock forFile(const QString& filePath);
-    // How long a lock is waited for (tests shorten it).
+    // How long a lock is waited for: 30 s, or $CARTOVEX_LOCK_WAIT_MS (tests change it).
     static void setWaitLimit(int milliseconds);
 
   private:

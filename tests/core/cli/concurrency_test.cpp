@@ -36,6 +36,10 @@ TEST(CliConcurrency, CommandsStartedAtOnceLoseNoEntry) {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
     ASSERT_EQ(testsupport::runCli(home.path(), {"db", "use", "uncontrolled"}).exitCode, 0);
+    // Forty commands one after the other may take longer than the usual wait on a slow
+    // machine (or under a sanitizer); none of them may give up here.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CARTOVEX_LOCK_WAIT_MS", "600000");
     std::vector<std::unique_ptr<QProcess>> processes;
     for (int k = 0; k < 20; ++k) {
         const QString n = QString::number(k);
@@ -43,11 +47,12 @@ TEST(CliConcurrency, CommandsStartedAtOnceLoseNoEntry) {
              {QStringList{"custom", "add", "MOD" + n, "1.0" + n, "--os", "4.11"},
               QStringList{"db", "core", "add", "4.10:CORE" + n, "2.0" + n}}) {
             auto& process = processes.emplace_back(std::make_unique<QProcess>());
+            process->setProcessEnvironment(environment);
             process->start(QStringLiteral(CARTOVEX_CLI), QStringList{"--home", home.path()} + args);
         }
     }
     for (auto& process : processes) {
-        ASSERT_TRUE(process->waitForFinished(120000));
+        ASSERT_TRUE(process->waitForFinished(600000));
         EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
     }
     const QString uncontrolled = text(home.filePath("CARTOVEX.INI"));
