@@ -102,6 +102,9 @@ TEST(CliFailures, APdfOnAFullFileSystemLeavesNoFile) {
     const QString pdf = full.path() + QStringLiteral("/summary.pdf");
     QByteArray err;
     EXPECT_EQ(full.run({"--home", home.path(), "analyze", Example, "--pdf", pdf}, err), 1);
+    if (err.contains("PDF output is not available")) {
+        GTEST_SKIP() << "a build without the desktop libraries";
+    }
     EXPECT_EQ(err, ("error: Unable to write to " + pdf + "\n").toUtf8());
     EXPECT_TRUE(QDir(full.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
