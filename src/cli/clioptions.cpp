@@ -14,7 +14,7 @@ CliOptions CliOptions::parse(const QStringList& arguments) {
     o.json = o.takeFlag(QStringLiteral("json"));
     o.yes = o.takeFlag(QStringLiteral("yes"));
     const QStringList homes = o.takeValues(QStringLiteral("home"));
-    if (!o.error.isEmpty()) {
+    if (!o.error.isEmpty() || (!homes.isEmpty() && homes.last().isEmpty())) {
         o.error = QStringLiteral("--home needs a folder");
     } else if (!homes.isEmpty()) {
         o.home = homes.last();

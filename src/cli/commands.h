@@ -3,10 +3,11 @@
 #include "clioptions.h"
 
 // The command line's commands. Each returns the exit status: 0 done, 1 the operation ended
-// with an error message. A command takes its own options out of the words it is given.
+// with an error message or was refused, 2 bad usage. A command takes its own options out of
+// the words it is given.
 namespace commands {
 
-// Prints the problem and the usage to stderr; returns 2.
+// Prints the problem and a hint at the command's help to stderr; returns 2.
 int usage(const QString& problem);
 // Takes its own options (--os, --other-os, --file, --no-restart-prompt) out of the words.
 int custom(CliOptions options);

@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "patchdb/customentriestexts.h"
 #include "patchdb/customentrylines.h"
+#include "settings/datadirectory.h"
 #include "text/caserules.h"
 #include "ui/operationerror.h"
 
@@ -230,7 +231,13 @@ int custom(CliOptions options) {
     NullProgress progress;
     Engine engine(dialogs, progress);
     int status = 1;
+    // The commands that change the files hold the data directory's lock from first to last.
+    const bool changes = request.sub == QLatin1String("add") ||
+                         request.sub == QLatin1String("delete") ||
+                         request.sub == QLatin1String("sync");
+    std::unique_ptr<DirectoryLock> lock;
     try {
+        lock = changes ? DataDirectory::lock() : nullptr;
         if (!engine.create()) {
             return 1;
         }

@@ -4,16 +4,12 @@
 
 #include "engine/engine.h"
 #include "ini/inilines.h"
+#include "settings/datadirectory.h"
 #include "ui/operationerror.h"
 
 namespace commands {
 
 namespace {
-
-int usageError(const QString& text) {
-    output::printError(QStringLiteral("error: ") + text);
-    return 2;
-}
 
 // The editing commands work on the user's own database only, as the manager window allows.
 bool uncontrolledOnly(Engine& engine) {
@@ -63,10 +59,16 @@ int core(Engine& engine, const QStringList& args) {
     CoreModulePage& page = engine.manager().corePage();
     page.ReadCoreModuleList();
     if (args.value(2) == QLatin1String("add") && args.size() == 5) {
+        if (args.at(3).isEmpty()) {
+            output::printError(QStringLiteral("error: the DXP name is empty"));
+            return 1;
+        }
         page.NewDXPEdit = args.at(3);
         page.VersionEdit = args.at(4);
         page.addChange();
-        return 0;
+        // A written key empties both fields; a refused one ("DXP Version must be entered!")
+        // leaves the name in place.
+        return page.NewDXPEdit.isEmpty() ? 0 : 1;
     }
     if (args.value(2) == QLatin1String("remove") && args.size() == 4) {
         const qsizetype row = page.keys().indexOf(args.at(3));
@@ -78,10 +80,10 @@ int core(Engine& engine, const QStringList& args) {
         page.remove();
         return 0;
     }
-    return usageError(QStringLiteral("db core takes add KEY VERSION or remove KEY"));
+    return usage(QStringLiteral("db core takes add KEY VERSION or remove KEY"));
 }
 
-int deleteSet(Engine& engine, CliDialogs& dialogs, const QString& name) {
+int deleteSet(Engine& engine, CliDialogs& dialogs, const QString& name, bool yes) {
     if (!uncontrolledOnly(engine)) {
         return 1;
     }
@@ -90,7 +92,7 @@ int deleteSet(Engine& engine, CliDialogs& dialogs, const QString& name) {
         output::printError(QStringLiteral("error: no patch set named ") + name);
         return 1;
     }
-    dialogs.setDefaultAnswer(true);
+    dialogs.setDefaultAnswer(yes);
     engine.manager().deletePatchSet(name);
     return 0;
 }
@@ -109,7 +111,7 @@ int dispatch(Engine& engine, CliDialogs& dialogs, const CliOptions& options) {
         } else if (type == QLatin1String("uncontrolled")) {
             engine.databases().SelectUncontrolledDatabase();
         } else {
-            return usageError(QStringLiteral("db use takes controlled or uncontrolled"));
+            return usage(QStringLiteral("db use takes controlled or uncontrolled"));
         }
         output::print(engine.databases().typeLabel() + u'\n');
         return 0;
@@ -124,14 +126,14 @@ int dispatch(Engine& engine, CliDialogs& dialogs, const CliOptions& options) {
         return core(engine, args);
     }
     if (sub == QLatin1String("delete-set") && args.size() == 3) {
-        return deleteSet(engine, dialogs, args.at(2));
+        return deleteSet(engine, dialogs, args.at(2), options.yes);
     }
     if (sub == QLatin1String("manual-update") && args.size() == 3) {
         // The synchronisation question is answered with --yes.
         dialogs.setDefaultAnswer(options.yes);
         return engine.manualUpdate(args.at(2)) ? 0 : 1;
     }
-    return usageError(QStringLiteral("unknown db command"));
+    return usage(QStringLiteral("unknown db command"));
 }
 
 }  // namespace
@@ -140,7 +142,12 @@ int db(const CliOptions& options) {
     CliDialogs dialogs;
     NullProgress progress;
     Engine engine(dialogs, progress);
+    // Every db command but info and show changes a file: it holds the data directory's lock.
+    const QString sub = options.args.value(1);
+    const bool reads = sub == QLatin1String("info") || sub == QLatin1String("show");
+    std::unique_ptr<DirectoryLock> lock;
     try {
+        lock = reads ? nullptr : DataDirectory::lock();
         if (!engine.create()) {
             return 1;
         }

@@ -8,13 +8,40 @@
 #include "ui/operationerror.h"
 
 #include <unistd.h>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace commands {
 
 namespace {
+
+// The transfer's temporary file, as the signal handler needs it: a plain C string.
+char partFile[4096];
+
+extern "C" void stopDownload(int signal) {
+    if (partFile[0] != '\0') {
+        ::unlink(partFile);
+    }
+    ::_exit(128 + signal);
+}
+
+// A download stopped by SIGINT or SIGTERM removes its temporary file and exits with 128 plus
+// the signal's number, as a shell reports a program the signal ended.
+void removePartFileOnSignal(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) < sizeof partFile) {
+        std::memcpy(partFile, name.constData(), size_t(name.size()) + 1);
+    }
+    struct sigaction action {};
+    action.sa_handler = stopDownload;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
 
 // The status window on stderr: a live "n of N bytes received" line on a terminal, else the
 // final line once. It closes when the transfer has ended, as a user would close it then.
@@ -134,6 +161,8 @@ int download(CliOptions words) {
         }
         engine.firstActivation();
         storeGivenSettings(engine, r);
+        removePartFileOnSignal(DownloadSettings::load(engine.databases().controlled()).LocalFile +
+                               QStringLiteral(".part"));
         const bool replaced = runWizard(engine, dialogs, r);
         if (words.json) {
             const QJsonObject o = sessionJson(engine.download().session, replaced, dialogs);

@@ -1,85 +1,80 @@
 #include "clioptions.h"
 #include "commands.h"
+#include "helptexts.h"
+#include "output.h"
 #include "pdfexport.h"
 
 #include "settings/datadirectory.h"
 
 #include <QCoreApplication>
-#include <cstdio>
+#include <csignal>
 
 namespace {
 
-const char* const Usage =
-    "usage: cartovex-cli [--home DIR] COMMAND ...\n"
-    "       cartovex-cli --help | --version | COMMAND --help\n"
-    "  analyze REPORT [--json] [--pdf FILE]  analyse a report; its summary report as text or PDF\n"
-    "  analyze REPORT --html FILE         also write the report's page as one HTML file\n"
-    "  analyze REPORT --check             exit 3 when the analysis has a suggestion\n"
-    "  compare BASELINE REPORT [--include-differences] [--json | --csv]  compare two servers\n"
-    "  fleet REPORT... [--json | --csv]   one overview row per report\n"
-    "  fleet REPORT... [-j N] [--html-dir DIR] [--check]  N at once; HTML dashboard; exit 3\n"
-    "  abend LOGFILE [--keep-recent] [--entry N] [--json]  list a log's abends, analyse one\n"
-    "  abend --report REPORT [--entry N] [--json]          list a report's abends\n"
-    "  db info                            show the database type information\n"
-    "  db use controlled|uncontrolled     select the current database\n"
-    "  db show                            print the current database\n"
-    "  db import KITFILE [--yes]          add a patch kit's modules as a patch set\n"
-    "  db core add KEY VERSION            add or change a core module version\n"
-    "  db core remove KEY                 remove a core module key\n"
-    "  db delete-set NAME                 delete a patch set\n"
-    "  db manual-update FILE [--yes]      replace the controlled database with FILE\n"
-    "  custom list | show ROW | sync | status  the custom database entries [--json]\n"
-    "  custom add NAME VERSION [--os V]... [--other-os V] [--file F] [--no-restart-prompt]\n"
-    "  custom delete KEY... [--yes]       delete custom entries by key\n"
-    "  download [--host H] [--port P] [--remote-file F] [--active] [--sync] [--json]\n"
-    "  download [--security off|available|required]  TLS for this run only\n"
-    "  options [--json]                   show the download settings (Options window)\n"
-    "  options set [--remote-host H] [--remote-port P] [--user U] [--password W]\n"
-    "  options set [--remote-file F] [--check-remote-file on|off] [--root-dir D]\n"
-    "  options set [--frequency weekly|monthly|never] [--db-type controlled|uncontrolled]\n"
-    "  options set [--security off|available|required] [--ca-file FILE]\n"
-    "  options defaults                   store the default download settings\n";
+// The command of this run, named in the hint of a usage error.
+QString& currentCommand() {
+    static QString command;
+    return command;
+}
 
-// Prints the usage of the program, or the usage lines of one command, to stdout.
+// Prints the usage of the program, or the help of one command, to stdout.
 int help(const QString& command) {
-    const QStringList lines = QString::fromLatin1(Usage).split(u'\n', Qt::SkipEmptyParts);
-    QString text;
     if (command.isEmpty()) {
-        text = lines.join(u'\n') + u'\n';
-    } else {
-        const QString prefix = QStringLiteral("  ") + command + u' ';
-        for (const QString& line : lines) {
-            if (line.startsWith(prefix)) {
-                text += line + u'\n';
-            }
-        }
-        if (text.isEmpty()) {
-            return commands::usage(QStringLiteral("unknown command ") + command);
-        }
-        text = QStringLiteral("usage: cartovex-cli [--home DIR] COMMAND ...\n") + text;
+        output::print(helptexts::programUsage());
+        return 0;
     }
-    std::fputs(text.toUtf8().constData(), stdout);
+    const QString text = helptexts::commandHelp(command);
+    if (text.isNull()) {
+        return commands::usage(QStringLiteral("unknown command ") + command);
+    }
+    output::print(text);
     return 0;
 }
 
-}  // namespace
+// Qt's notices are not the program's messages: standard error carries only the program's own.
+// The one Qt prints when XDG_RUNTIME_DIR is not set (the PDF output starts a GUI application)
+// is dropped; anything else goes on to Qt's own handler.
+QtMessageHandler qtHandler = nullptr;
 
-int commands::usage(const QString& problem) {
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "error: %s\n", problem.toUtf8().constData());
+void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
     }
-    std::fputs(Usage, stderr);
-    return 2;
+    if (qtHandler != nullptr) {
+        qtHandler(type, context, text);
+    }
 }
 
-int main(int argc, char** argv) {
+// The global flags --json and --yes belong to some commands only; the others refuse them.
+QString misplacedFlag(const CliOptions& options) {
+    const QString command = options.args.value(0);
+    const QString sub = options.args.value(1);
+    const bool db = command == QLatin1String("db");
+    if (options.json && db) {
+        return QStringLiteral("db takes no --json");
+    }
+    const bool takesYes =
+        command == QLatin1String("download") ||
+        (command == QLatin1String("custom") && sub == QLatin1String("delete")) ||
+        (db && (sub == QLatin1String("import") || sub == QLatin1String("delete-set") ||
+                sub == QLatin1String("manual-update")));
+    if (options.yes && !takesYes) {
+        return command +
+               (sub.isEmpty() || !(db || command == QLatin1String("custom")) ? QString()
+                                                                             : u' ' + sub) +
+               QStringLiteral(" takes no --yes");
+    }
+    return QString();
+}
+
+int run(CliOptions& options) {
     using commands::usage;
-    const std::unique_ptr<QCoreApplication> app = pdfexport::application(argc, argv);
-    CliOptions options = CliOptions::parse(QCoreApplication::arguments());
     if (options.takeFlag(QStringLiteral("version"))) {
-        std::puts("cartovex-cli " CARTOVEX_VERSION);
+        output::print(QStringLiteral("cartovex-cli " CARTOVEX_VERSION "\n"));
         return 0;
     }
+    const QString first = options.args.value(0);
+    currentCommand() = helptexts::commands().contains(first) ? first : QString();
     if (options.takeFlag(QStringLiteral("help"))) {
         return help(options.args.value(0));
     }
@@ -89,10 +84,17 @@ int main(int argc, char** argv) {
     if (options.args.isEmpty()) {
         return usage(QStringLiteral("no command given"));
     }
+    const QString command = options.args.first();
+    if (currentCommand().isEmpty()) {
+        return usage(QStringLiteral("unknown command ") + command);
+    }
+    const QString misplaced = misplacedFlag(options);
+    if (!misplaced.isEmpty()) {
+        return usage(misplaced);
+    }
     if (!options.home.isEmpty()) {
         DataDirectory::setOverride(options.home);
     }
-    const QString command = options.args.first();
     if (command == QLatin1String("analyze")) {
         return commands::analyze(options);
     }
@@ -114,11 +116,29 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("options")) {
         return commands::options(options);
     }
-    if (command == QLatin1String("db")) {
-        if (!options.rejectUnknown()) {
-            return usage(options.error);
-        }
-        return commands::db(options);
+    if (!options.rejectUnknown()) {
+        return usage(options.error);
     }
-    return usage(QStringLiteral("unknown command ") + command);
+    return commands::db(options);
+}
+
+}  // namespace
+
+int commands::usage(const QString& problem) {
+    const QString command = currentCommand();
+    const QString hint = command.isEmpty() ? QStringLiteral("Try 'cartovex-cli --help'.")
+                                           : QStringLiteral("Try 'cartovex-cli ") + command +
+                                                 QStringLiteral(" --help'.");
+    output::printError(QStringLiteral("error: ") + problem + u'\n' + hint);
+    return 2;
+}
+
+int main(int argc, char** argv) {
+    // A write beyond the file size limit fails with its error (and is reported) instead of
+    // ending the program with no word.
+    std::signal(SIGXFSZ, SIG_IGN);
+    qtHandler = qInstallMessageHandler(filterQtMessages);
+    const std::unique_ptr<QCoreApplication> app = pdfexport::application(argc, argv);
+    CliOptions options = CliOptions::parse(QCoreApplication::arguments());
+    return output::finish(run(options));
 }

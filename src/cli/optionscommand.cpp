@@ -3,6 +3,7 @@
 #include "output.h"
 
 #include "engine/engine.h"
+#include "settings/datadirectory.h"
 #include "settings/preferences.h"
 #include "ui/operationerror.h"
 
@@ -145,7 +146,9 @@ int options(CliOptions words) {
     CliDialogs dialogs;
     NullProgress progress;
     Engine engine(dialogs, progress);
+    std::unique_ptr<DirectoryLock> lock;
     try {
+        lock = sub.isEmpty() ? nullptr : DataDirectory::lock();
         if (!engine.create()) {
             return 1;
         }

@@ -6,6 +6,7 @@
 #include "gui/print/summaryprinter.h"
 #include "gui/windows/preparingprintwindow.h"
 #include "startup/windowsettings.h"
+#include "ui/operationerror.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,7 +28,7 @@ QString MainWindow::askReportFile() {
     if (chooseReportFile) {
         return chooseReportFile();
     }
-    QFileDialog dialog(this, QStringLiteral("Open"), m_rootDir,
+    QFileDialog dialog(this, QStringLiteral("Open"), WindowSettings::startFolder(m_rootDir),
                        QStringLiteral("Text Files (*.txt);;All Files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!m_engine.model().ConfigFileName.isEmpty()) {
@@ -108,9 +109,12 @@ void MainWindow::printSummary() {
         if (preparing) {
             preparing->showNow();
         }
-        summaryprinter::print(printer, document);
+        const QString error = summaryprinter::print(printer, document);
         if (preparing) {
             preparing->hide();
+        }
+        if (!error.isNull()) {
+            throw OperationError(error);
         }
     };
     m_engine.summary().PrintSummaryReport(choose, print);
@@ -154,7 +158,7 @@ void MainWindow::deletePatchSet(const QString& name) {
 void MainWindow::manualUpdateCommand() {
     const QString file = QFileDialog::getOpenFileName(
         this, QStringLiteral("Select the Database File You Manually Downloaded"),
-        QStringLiteral("C:\\"),
+        WindowSettings::startFolder(QString()),
         QStringLiteral("cartvxdb.ini (cartvxdb.ini);;All *.ini files (*.ini);;All files (*)"));
     if (!file.isEmpty()) {
         m_engine.manualUpdate(file);

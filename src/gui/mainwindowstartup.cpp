@@ -52,7 +52,7 @@ void MainWindow::createWindows() {
     auto* wizard = new FtpWizardForm(m_engine.download(), *ftpStatus, this);
     wizard->statusPanelChanged = [this](const QString& text) { m_status[0]->setText(text); };
     auto* abend = new AbendLogForm(m_engine.abendLog(), this);
-    abend->initialFolder = [this] { return m_rootDir; };
+    abend->initialFolder = [this] { return WindowSettings::startFolder(m_rootDir); };
     m_windows = {new IntUseForm(this),
                  manager,
                  nullptr,  // Partial Patch Set Matches: built with the list when opened

@@ -20,13 +20,16 @@ QStringList lines(const QString& text) {
     return out;
 }
 
-CliRun runCli(const QString& home, const QStringList& args) {
+CliRun runCli(const QString& home, const QStringList& args, const QString& outputFile) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("CARTOVEX_HOME", home);
     env.insert("LC_ALL", "C.UTF-8");
     env.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(env);
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile);
+    }
     process.start(QStringLiteral(CARTOVEX_CLI), args);
     CliRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {

@@ -20,8 +20,8 @@ struct CliRun {
 };
 // Runs cartovex-cli with the arguments and CARTOVEX_HOME pointing at `home`, so that a run
 // without --home can never reach the user's own files. A run that does not finish fails the
-// test.
-CliRun runCli(const QString& home, const QStringList& args);
+// test. A given outputFile receives standard output instead of `out`.
+CliRun runCli(const QString& home, const QStringList& args, const QString& outputFile = {});
 
 // The permission bits of a file or folder (0600, 0755...); -1 when it does not exist.
 int fileMode(const QString& path);

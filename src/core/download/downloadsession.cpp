@@ -3,6 +3,7 @@
 #include "download/downloadmessages.h"
 #include "download/ftperror.h"
 #include "download/optionsstate.h"
+#include "ini/directorylock.h"
 #include "patchdb/databaseselection.h"
 #include "report/recentfilelist.h"
 #include "settings/settingswriteback.h"
@@ -115,8 +116,15 @@ void DownloadSession::DisconnectBtnClick() {
     }
     if (m_downloadComplete) {
         m_downloadComplete = false;
-        if (putInPlace()) {
-            postDownloadSteps();
+        try {
+            // The replacement and the write-back are one change of the data directory.
+            const DirectoryLock lock = DirectoryLock::forFile(m_databases.controlled().path());
+            if (putInPlace()) {
+                postDownloadSteps();
+            }
+        } catch (const OperationError& e) {
+            dropTemporaryFile();
+            m_dialogs.error(e.message());
         }
     } else {
         dropTemporaryFile();

@@ -78,17 +78,22 @@ ReportLoader::Result Engine::commandLineOpen(const QStringList& arguments) {
         return {};
     }
     const QString first = arguments.first();
-    if (!QFileInfo(QFileInfo(first).absoluteFilePath()).isFile()) {
-        return {};
-    }
     m_commandLineFlag = true;
+    if (!QFileInfo(QFileInfo(first).absoluteFilePath()).isFile()) {
+        return notFound(first);  // said once, as the open command says it
+    }
     m_model.ConfigFileName = first;
     return m_loader.ReportLoad(false);
 }
 
 bool Engine::manualUpdate(const QString& chosenFile) {
     ManualUpdate update{m_databases, m_dialogs, m_recent.entries(), synchroniseCustomEntries};
-    return update.run(chosenFile);
+    try {
+        return update.run(chosenFile);
+    } catch (const OperationError& e) {
+        m_dialogs.error(e.message());
+        return false;
+    }
 }
 
 void Engine::ReadCoreModuleList() {

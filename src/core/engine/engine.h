@@ -55,8 +55,9 @@ class Engine : private ParseHooks, private LoadStages {
     ReportLoader::Result openReport(const QString& path, bool startedByCompare = false);
     // Recent file item k (1 to 5).
     ReportLoader::Result openRecent(int k);
-    // A report named on the command line; not started when there is none, it does not exist
-    // or one was already opened this way.
+    // A report named on the command line, opened once; not started when there is none or one
+    // was already opened this way. One that does not exist (or is a folder) gets the open
+    // command's not-found message, once.
     ReportLoader::Result commandLineOpen(const QStringList& arguments);
     bool commandLineFlag() const { return m_commandLineFlag; }
 

@@ -1,5 +1,7 @@
 #include "ini/inibatch.h"
 
+#include <QFileInfo>
+
 namespace {
 
 thread_local IniBatch* tActive = nullptr;
@@ -53,6 +55,7 @@ bool IniBatch::store(const QString& path, const QList<IniLines::RawLine>& lines)
             return true;
         }
     }
+    tActive->m_locks.push_back(std::make_unique<DirectoryLock>(QFileInfo(path).absolutePath()));
     tActive->m_files.push_back({path, lines});
     return true;
 }

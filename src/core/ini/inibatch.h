@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ini/directorylock.h"
 #include "ini/inilines.h"
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 // Gathers the keyed writes that IniFile makes on this thread while the batch lives and writes
@@ -10,6 +12,8 @@
 // in one atomic step: a killed program leaves every file as it was before or after the command.
 // Reads through IniFile see the gathered writes. A batch that ends without commit() (an error
 // thrown half-way) writes nothing. A batch opened while another is open joins the outer one.
+// From the first write of a file to its end the batch holds the lock of that file's folder, so
+// the lines it gathered stay those of the file until they are written.
 class IniBatch {
   public:
     IniBatch();
@@ -32,5 +36,6 @@ class IniBatch {
         QList<IniLines::RawLine> lines;
     };
     std::vector<File> m_files;
+    std::vector<std::unique_ptr<DirectoryLock>> m_locks;
     bool m_outer;
 };

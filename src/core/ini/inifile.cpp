@@ -1,5 +1,6 @@
 #include "ini/inifile.h"
 
+#include "ini/directorylock.h"
 #include "ini/inibatch.h"
 #include "ini/inilines.h"
 #include "text/caserules.h"
@@ -172,9 +173,23 @@ bool findValue(const QString& path, const QString& section, const QString& key, 
     return true;
 }
 
+bool breaksLine(const QString& text) {
+    return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0));
+}
+
+// The text as a message shows it: line breaks and NUL as visible escapes.
+QString shown(QString text) {
+    return u'"' +
+           text.replace(u'\r', QLatin1String("\\r"))
+               .replace(u'\n', QLatin1String("\\n"))
+               .replace(QChar(0), QLatin1String("\\0")) +
+           u'"';
+}
+
 // Applies one keyed write to the lines; false when they already hold that value, so the file
 // stays as it is, time stamp included.
 bool applyWrite(RawLines& lines, const QString& section, const QString& key, const QString& value) {
+    IniFile::checkWritable(section, key, value);
     const Span span = findSection(lines, section);
     if (!span.found()) {
         appendSection(lines, section, entryLine(trimBlanks(key), value));
@@ -208,6 +223,29 @@ bool eraseSpans(RawLines& lines, const QString& section) {
 }  // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+
+void IniFile::checkWritable(const QString& section, const QString& key, const QString& value) {
+    const QString cannot = QStringLiteral(" cannot be stored: ");
+    const QString breaks = QStringLiteral("it holds a line break or a NUL character.");
+    if (breaksLine(section)) {
+        throw OperationError(QStringLiteral("The section name ") + shown(section) + cannot +
+                             breaks);
+    }
+    if (breaksLine(key)) {
+        throw OperationError(QStringLiteral("The key ") + shown(key) + cannot + breaks);
+    }
+    if (key.contains(u'=')) {
+        throw OperationError(QStringLiteral("The key ") + shown(key) + cannot +
+                             QStringLiteral("a key may not hold \"=\"."));
+    }
+    if (trimBlanks(key).startsWith(u'[')) {
+        throw OperationError(QStringLiteral("The key ") + shown(key) + cannot +
+                             QStringLiteral("a key may not begin with \"[\"."));
+    }
+    if (breaksLine(value)) {
+        throw OperationError(QStringLiteral("The value for ") + shown(key) + cannot + breaks);
+    }
+}
 
 QString IniFile::readString(const QString& section, const QString& key,
                             const QString& fallback) const {
@@ -265,6 +303,7 @@ QString IniFile::valueIn(const QList<Entry>& entries, const QString& key, const 
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    const DirectoryLock lock = DirectoryLock::forFile(m_path);
     RawLines lines = linesForWriting(m_path);
     if (applyWrite(lines, section, key, value)) {
         store(m_path, lines);
@@ -272,6 +311,7 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 }
 
 void IniFile::writeStrings(const QString& section, const QList<Entry>& entries) {
+    const DirectoryLock lock = DirectoryLock::forFile(m_path);
     RawLines lines = linesForWriting(m_path);
     bool changed = false;
     for (const Entry& entry : entries) {
@@ -291,6 +331,7 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value) 
 }
 
 void IniFile::eraseSection(const QString& section) {
+    const DirectoryLock lock = DirectoryLock::forFile(m_path);
     RawLines lines = linesForWriting(m_path);
     if (eraseSpans(lines, section)) {
         store(m_path, lines);
@@ -298,6 +339,7 @@ void IniFile::eraseSection(const QString& section) {
 }
 
 void IniFile::replaceSection(const QString& section, const QList<Entry>& entries) {
+    const DirectoryLock lock = DirectoryLock::forFile(m_path);
     RawLines lines = linesForWriting(m_path);
     bool changed = eraseSpans(lines, section);
     for (const Entry& entry : entries) {

@@ -17,6 +17,8 @@
 // The file is read afresh on every call and replaced atomically on every write (see IniLines), or
 // once for a whole batch of writes (see IniBatch);
 // a refused write throws OperationError "Unable to write to <path>" with the path as given.
+// A write that would change the file's structure (a line break or NUL in a name, key or value,
+// "=" in a key, a key that begins with "[") is refused before anything is written.
 class IniFile {
   public:
     static constexpr int kMaxValueLength = 1023;
@@ -42,6 +44,10 @@ class IniFile {
     // The value of the first entry with that key, as readString would give it.
     static QString valueIn(const QList<Entry>& entries, const QString& key,
                            const QString& fallback);
+
+    // Throws OperationError with a message naming the problem when the entry would change the
+    // structure of the file; every write checks its entries so.
+    static void checkWritable(const QString& section, const QString& key, const QString& value);
 
     void writeString(const QString& section, const QString& key, const QString& value);
     // Several keys of one section written in order with one read and one write of the file;

@@ -1,6 +1,7 @@
 #include "ini/inilines.h"
 
 #include "ini/atomicfile.h"
+#include "ini/directorylock.h"
 #include "text/codepage.h"
 
 #include <QFile>
@@ -51,6 +52,7 @@ void IniLines::saveRaw(const QString& path, const QList<RawLine>& lines) {
         bytes += line.text;
         bytes += line.ending;
     }
+    const DirectoryLock lock = DirectoryLock::forFile(path);
     atomicfile::write(path, bytes);
 }
 
@@ -71,6 +73,7 @@ void IniLines::save(const QString& path, const QStringList& lines) {
         bytes += codepage::encode(line);
         bytes += kCrLf;
     }
+    const DirectoryLock lock = DirectoryLock::forFile(path);
     atomicfile::write(path, bytes);
 }
 
@@ -87,6 +90,7 @@ bool IniLines::copyKeepingTime(const QString& from, const QString& to) {
     if (!exists(from) || !codepage::readFile(from, bytes)) {
         return false;
     }
+    const DirectoryLock lock = DirectoryLock::forFile(to);
     atomicfile::write(to, bytes, QFileInfo(from).lastModified());
     return true;
 }

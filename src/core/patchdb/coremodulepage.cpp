@@ -1,11 +1,38 @@
 #include "patchdb/coremodulepage.h"
 
+#include "ini/directorylock.h"
 #include "patchdb/patchdatabasemanager.h"
 #include "text/caserules.h"
 
 namespace {
 
 const QString CoreSection = QStringLiteral("Core DXPs");
+
+// The indexes of the lines inside every section whose header contains "Core DXPs", each up to
+// the next header or empty line.
+QList<qsizetype> coreLines(const QStringList& text) {
+    QList<qsizetype> lines;
+    bool inside = false;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QString& line = text.at(k);
+        if (!inside) {
+            inside = line.startsWith(u'[') && line.contains(CoreSection);
+            continue;
+        }
+        if (line.isEmpty() || line.startsWith(u'[')) {
+            inside = false;  // the header that ends the section is not examined itself
+            continue;
+        }
+        lines.append(k);
+    }
+    return lines;
+}
+
+// A line's key: the text before "=", or the whole line when it has none.
+QString keyOf(const QString& line) {
+    const qsizetype equals = line.indexOf(u'=');
+    return equals < 0 ? line : line.left(equals);
+}
 
 }  // namespace
 
@@ -22,18 +49,9 @@ void CoreModulePage::ReadCoreModuleList() {
     m_manager.ReadPatchDatabase();
     const QList<IniFile::Entry> entries =
         m_manager.databases().CurrentDatabase().readSectionEntries(CoreSection);
-    bool inside = false;
-    for (const QString& line : m_manager.databaseText()) {
-        if (!inside) {
-            inside = line.startsWith(u'[') && line.contains(CoreSection);
-            continue;
-        }
-        if (line.isEmpty() || line.startsWith(u'[')) {
-            inside = false;  // the header that ends the section is not examined itself
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        const QString key = equals < 0 ? line : line.left(equals);
+    const QStringList& text = m_manager.databaseText();
+    for (const qsizetype line : coreLines(text)) {
+        const QString key = keyOf(text.at(line));
         m_keys.append(key);
         m_versions.append(IniFile::valueIn(entries, key, QStringLiteral("No Version")));
     }
@@ -90,15 +108,19 @@ void CoreModulePage::remove() {
     if (!m_manager.databases().UncontrolledMode() || NewDXPEdit.isEmpty() || m_selected < 0) {
         return;
     }
-    // Keyed writes (add/change, a kit import) go to the file without touching the text, so
-    // read it again before saving it whole; unsaved edits in the text are kept and saved.
+    // The file is read, changed and saved whole under the data directory's lock. Keyed writes
+    // (add/change, a kit import) go to the file without touching the text, so read it again
+    // before saving it whole; unsaved edits in the text are kept and saved.
+    const DirectoryLock lock = DirectoryLock::forFile(m_manager.databases().currentPath());
     if (!m_manager.isModified()) {
         m_manager.ReadPatchDatabase();
     }
+    // The line removed is the Core DXPs entry whose key is exactly the field, never a longer
+    // key that merely begins with it.
     const QStringList& text = m_manager.databaseText();
     qsizetype line = -1;
-    for (qsizetype k = 0; k < text.size() && line < 0; ++k) {
-        if (text.at(k).startsWith(NewDXPEdit)) {
+    for (const qsizetype k : coreLines(text)) {
+        if (line < 0 && keyOf(text.at(k)) == NewDXPEdit) {
             line = k;
         }
     }

@@ -53,26 +53,35 @@ void CustomEntriesPage::addModule() {
     if (!edtModuleName.contains(u'.')) {
         edtModuleName += QStringLiteral(".DXP");
     }
-    // Every key of every ticked box goes into each file with one write of that file.
+    // Every key of every ticked box goes into each file with one write of that file; the list
+    // and the messages follow only once the files hold the entries.
+    QStringList keys;
     IniBatch batch;
     for (int box = Box500; box < OsBoxCount; ++box) {
         if (osBoxes[box]) {
-            addForBox(OsBox(box));
+            keys.append(writeForBox(OsBox(box)));
         }
     }
     batch.commit();
+    for (const QString& key : std::as_const(keys)) {
+        showAdded(key);
+    }
 }
 
-void CustomEntriesPage::addForBox(OsBox box) {
+QString CustomEntriesPage::writeForBox(OsBox box) {
     DatabaseSelection& databases = m_manager.databases();
     const QString key = osVersionOf(box) + QStringLiteral(":+") + edtModuleName;
     databases.uncontrolled().writeString(DatabaseSync::CustomEntries, key, edtModuleVer);
     databases.controlled().writeString(CoreSection, key, edtModuleVer);
+    databases.uncontrolled().writeString(DatabaseSync::CustomFileSets, key, cbxCustomFileSet);
+    databases.controlled().writeString(FileSetsSection, key, cbxCustomFileSet);
+    return key;
+}
+
+void CustomEntriesPage::showAdded(const QString& key) {
     const QStringList& rows = lstCustomDBEntries();
     const bool found = std::any_of(rows.begin(), rows.end(),
                                    [&](const QString& row) { return row.contains(key); });
-    databases.uncontrolled().writeString(DatabaseSync::CustomFileSets, key, cbxCustomFileSet);
-    databases.controlled().writeString(FileSetsSection, key, cbxCustomFileSet);
     if (!found) {
         m_rows.add(key + u'=' + edtModuleVer);
         m_selected.clear();  // row numbers after the new one have moved

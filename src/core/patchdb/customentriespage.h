@@ -69,7 +69,10 @@ class CustomEntriesPage {
   private:
     void clearFields();
     void showRow(int row);
-    void addForBox(OsBox box);
+    // Writes the box's entry into both files (into the open batch); returns its key.
+    QString writeForBox(OsBox box);
+    // The list row of a written key, or the message that an existing entry was updated.
+    void showAdded(const QString& key);
 
     PatchDatabaseManager& m_manager;
     DatabaseSync m_sync;

@@ -1,6 +1,7 @@
 #include "patchdb/databaseselection.h"
 
 #include "download/downloadsettings.h"
+#include "ini/directorylock.h"
 #include "ini/inilines.h"
 #include "patchdb/defaultdatabase.h"
 #include "settings/datadirectory.h"
@@ -44,6 +45,12 @@ QString DatabaseSelection::typeLabel() const {
 }
 
 void DatabaseSelection::createMissingFiles() {
+    if (IniLines::exists(m_uncontrolledFile.path()) && IniLines::exists(m_controlled.path())) {
+        return;
+    }
+    // Looked at again under the lock: a program started at the same moment may have written
+    // the file, and entries since, that a default database must not replace.
+    const DirectoryLock lock = DirectoryLock::forFile(m_controlled.path());
     for (const IniFile* file : {&m_uncontrolledFile, &m_controlled}) {
         if (!IniLines::exists(file->path())) {
             DefaultDatabase::DefaultDatabaseWriter(file->path());

@@ -1,5 +1,7 @@
 #include "reports/summaryreport.h"
 
+#include "ui/operationerror.h"
+
 SummaryReport::SummaryReport(ServerModel& model, MainViews& views, Comparison& comparison,
                              UserDialogs& dialogs, Progress& progress)
     : m_model(model),
@@ -55,7 +57,12 @@ bool SummaryReport::PrintSummaryReport(const ChoosePrinter& choosePrinter, const
     if (!choosePrinter()) {
         return false;
     }
-    print(printedDocument());
+    try {
+        print(printedDocument());
+    } catch (const OperationError& e) {
+        m_dialogs.error(e.message());  // a file that could not be written was not sent
+        return false;
+    }
     m_dialogs.inform(QStringLiteral("Print job sent to print queue."));
     return true;
 }

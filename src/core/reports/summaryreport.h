@@ -17,7 +17,8 @@
 class SummaryReport {
   public:
     using ChoosePrinter = std::function<bool()>;  // the print dialog; false when cancelled
-    using Print = std::function<void(const PrintedDocument&)>;  // preparing window and the job
+    // The preparing window and the job; a job that fails throws OperationError with its message.
+    using Print = std::function<void(const PrintedDocument&)>;
     using SetClipboard = std::function<void(const QString&)>;
 
     SummaryReport(ServerModel& model, MainViews& views, Comparison& comparison,

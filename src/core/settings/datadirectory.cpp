@@ -66,3 +66,8 @@ QString DataDirectory::controlledDatabasePath() {
 QString DataDirectory::uncontrolledDatabasePath() {
     return windowsDirectory() + QLatin1String(kUncontrolledFileName);
 }
+
+std::unique_ptr<DirectoryLock> DataDirectory::lock() {
+    const QString folder = windowsDirectory();
+    return folder.isEmpty() ? nullptr : std::make_unique<DirectoryLock>(folder);
+}

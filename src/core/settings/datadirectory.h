@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ini/directorylock.h"
+
 #include <QString>
+#include <memory>
 
 // Where the program keeps its files: the folder that stands in for the Windows directory of the
 // original platform (both database files live there) and its "system" subfolder. The folder is
@@ -21,4 +24,9 @@ class DataDirectory {
     static QString systemDirectory();
     static QString controlledDatabasePath();
     static QString uncontrolledDatabasePath();
+
+    // The data directory's write lock, held by every operation that changes its files from its
+    // first read to its last write; null when there is no data directory. Throws OperationError
+    // when another program holds it too long.
+    static std::unique_ptr<DirectoryLock> lock();
 };

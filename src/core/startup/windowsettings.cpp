@@ -4,6 +4,7 @@
 #include "ui/operationerror.h"
 #include "ui/userdialogs.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 const QString WindowSettings::DefaultRootDir = QStringLiteral("C:\\");
@@ -28,4 +29,11 @@ void WindowSettings::writeBack(const QString& settingsPath, UserDialogs& dialogs
     } catch (const OperationError& error) {
         dialogs.error(error.message());
     }
+}
+
+QString WindowSettings::startFolder(const QString& rootDir) {
+    if (!rootDir.isEmpty() && QFileInfo(rootDir).isDir()) {
+        return rootDir;
+    }
+    return QDir::homePath() + u'/';
 }

@@ -17,6 +17,9 @@ struct WindowSettings {
     QString RootDir = DefaultRootDir;
 
     static WindowSettings read(const QString& settingsPath);
+    // The folder a dialog starts in for a stored RootDir: that folder when it exists, else the
+    // user's home folder (the designed "C:\" names no folder here).
+    static QString startFolder(const QString& rootDir);
     // Writes Height, Width and RootDir; a refused write is shown as an error box.
     void writeBack(const QString& settingsPath, UserDialogs& dialogs) const;
 };

@@ -1,15 +1,17 @@
 #include "gui/print/summaryprinter.h"
 
-#include <sys/stat.h>
+#include "ini/atomicfile.h"
+#include "ui/operationerror.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <cstdio>
 
 namespace summaryprinter {
 
@@ -44,42 +46,58 @@ void fillDocument(QTextDocument& document, const PrintedDocument& printed) {
     }
 }
 
-void print(QPrinter& printer, const PrintedDocument& printed) {
+QByteArray renderPdf(const PrintedDocument& printed, const QPageLayout& layout, int resolution) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(printed.title);
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        QTextDocument document;
+        fillDocument(document, printed);
+        document.print(&writer);
+    }  // the writer completes the PDF when it goes
+    return buffer.data();
+}
+
+QString writePdf(const PrintedDocument& printed, const QString& path) {
+    const QPrinter printer(QPrinter::HighResolution);
+    return writePdf(printed, path, printer.pageLayout(), printer.resolution());
+}
+
+QString writePdf(const PrintedDocument& printed, const QString& path, const QPageLayout& layout,
+                 int resolution) {
+    const QString failed = QStringLiteral("Unable to write to ") + path;
+    if (QFileInfo(path).isDir()) {
+        return failed;
+    }
+    // Rendered whole into memory first: the printer does not report a short write, the atomic
+    // writer does, and it leaves no file behind when the disk is full.
+    const QByteArray bytes = renderPdf(printed, layout, resolution);
+    if (bytes.isEmpty()) {
+        return failed;
+    }
+    try {
+        atomicfile::write(path, bytes);
+    } catch (const OperationError&) {
+        return failed;
+    }
+    return QString();
+}
+
+QString print(QPrinter& printer, const PrintedDocument& printed) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        return writePdf(printed, printer.outputFileName(), printer.pageLayout(),
+                        printer.resolution());
+    }
     printer.setDocName(printed.title);
     QTextDocument document;
     fillDocument(document, printed);
     document.print(&printer);
-}
-
-QString writePdf(const PrintedDocument& printed, const QString& path) {
-    const QString failed = QStringLiteral("Unable to write to ") + path;
-    const QFileInfo target(path);
-    if (target.isDir()) {
-        return failed;
-    }
-    // A temporary file beside the target, renamed over it once complete.
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                             QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        return failed;
-    }
-    temporary.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary.fileName());
-    print(printer, printed);
-    if (printer.printerState() == QPrinter::Error || QFileInfo(temporary.fileName()).size() == 0) {
-        return failed;
-    }
-    // A temporary file is private; the report gets the mode any new file would get.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(temporary.fileName()).constData(), 0666 & ~mask);
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        return failed;
-    }
-    return QString();
+    return printer.printerState() == QPrinter::Error
+               ? QStringLiteral("Unable to write to ") + printer.printerName()
+               : QString();
 }
 
 }  // namespace summaryprinter

@@ -2,6 +2,7 @@
 
 #include "download/ftpsecurity.h"
 #include "download/optionsstate.h"
+#include "startup/windowsettings.h"
 #include "ui/operationerror.h"
 #include "ui/userdialogs.h"
 
@@ -266,8 +267,9 @@ void OptionsForm::renderEnabled() {
 
 void OptionsForm::renderFolder() {
     m_dirLabel->setText(m_state.RootDir);
-    const QString folder = QDir::cleanPath(m_state.RootDir);
-    if (!m_state.RootDir.isEmpty() && QFileInfo(folder).isDir()) {
+    // The tree starts in the stored folder, or in the home folder when that names none.
+    const QString folder = QDir::cleanPath(WindowSettings::startFolder(m_state.RootDir));
+    if (QFileInfo(folder).isDir()) {
         const QModelIndex index = m_folders->index(folder);
         for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
             m_tree->expand(parent);

@@ -107,5 +107,5 @@ TEST_F(DatabaseTest, TheDefaultDatabaseReplacesTheWholeFileOrLeavesItAsItWas) {
     EXPECT_THROW(DefaultDatabase::DefaultDatabaseWriter(folder), OperationError);
     EXPECT_TRUE(QDir(folder + "/keep").exists());
     EXPECT_EQ(QDir(m_home.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"CARTOVEX.INI", "quarixdb.ini"}));
+              QStringList({".cartovex-write.lock", "CARTOVEX.INI", "quarixdb.ini"}));
 }

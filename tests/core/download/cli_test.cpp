@@ -2,10 +2,15 @@
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 
@@ -133,6 +138,43 @@ TEST(OptionsCli, RoundTripsEveryFieldAndRestoresTheDefaults) {
     EXPECT_EQ(runCli(home.path(), {"options", "set", "--frequency", "daily"}).exitCode, 2);
     EXPECT_EQ(runCli(home.path(), {"options", "set", "--security", "on"}).exitCode, 2);
     EXPECT_EQ(runCli(home.path(), {"options", "--user", "x"}).exitCode, 2);
+}
+
+// A download stopped by SIGINT or SIGTERM half-way removes its temporary file and exits with
+// 130 or 143; the database stays as it was.
+TEST(DownloadCli, ASignalDuringTheTransferLeavesNoPartFile) {
+    FtpTestServer server(QStringLiteral("slow"));
+    ASSERT_TRUE(server.started());
+    server.addFile(QStringLiteral("outgoing/cartvxdb.ini"), QByteArray(400000, 'x'));
+    for (const int signal : {SIGINT, SIGTERM}) {
+        QTemporaryDir home;
+        ASSERT_EQ(runCli(home.path(), {"options", "set", "--remote-host", "127.0.0.1",
+                                       "--remote-port", server.port()})
+                      .exitCode,
+                  0);
+        QFile db(home.filePath("quarixdb.ini"));
+        ASSERT_TRUE(db.open(QIODevice::ReadOnly));
+        const QByteArray before = db.readAll();
+        db.close();
+        QProcess cli;
+        cli.setProgram(QStringLiteral(CARTOVEX_CLI));
+        cli.setArguments({"--home", home.path(), "download"});
+        cli.start();
+        ASSERT_TRUE(cli.waitForStarted());
+        const QString part = home.filePath("quarixdb.ini.part");
+        const QDeadlineTimer deadline(30000);
+        while (QFileInfo(part).size() == 0 && !deadline.hasExpired()) {
+            QThread::msleep(10);
+        }
+        ASSERT_GT(QFileInfo(part).size(), 0);
+        ::kill(pid_t(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli.exitCode(), 128 + signal);
+        EXPECT_FALSE(QFile::exists(part));
+        ASSERT_TRUE(db.open(QIODevice::ReadOnly));
+        EXPECT_EQ(db.readAll(), before);
+    }
 }
 
 }  // namespace

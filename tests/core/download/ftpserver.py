@@ -7,6 +7,7 @@ dies never leaves it running. Modes:
   halfway   RETR sends only the first half of a file, then closes the data connection
   zerosize  listings report every file with size 0
   silent    accepts connections and never says anything
+  slow      RETR sends 1 KB every 10 ms, so a transfer can be interrupted half-way
 With --tls PEM (key and certificate in one file) the server also offers explicit TLS
 ("AUTH TLS"); with --log FILE it appends every command it receives to FILE, one a line
 (a PASS without its argument).
@@ -17,6 +18,7 @@ import os
 import socket
 import sys
 import threading
+import time
 
 
 def exit_when_stdin_closes():
@@ -68,6 +70,18 @@ class HalfFile:
         self._f.close()
 
 
+class SlowFile(HalfFile):
+    """A whole file, read 1 KB at a time with a pause before each piece."""
+
+    def __init__(self, f):
+        super().__init__(f)
+        self._left = os.fstat(f.fileno()).st_size
+
+    def read(self, n=-1):
+        time.sleep(0.01)
+        return super().read(1024)
+
+
 def run_ftp(root, mode, tls, log):
     from pyftpdlib.authorizers import DummyAuthorizer
     from pyftpdlib.filesystems import AbstractedFS
@@ -77,7 +91,9 @@ def run_ftp(root, mode, tls, log):
     class Filesystem(AbstractedFS):
         def open(self, filename, mode_):
             f = super().open(filename, mode_)
-            return HalfFile(f) if mode == "halfway" and "r" in mode_ else f
+            if "r" in mode_ and mode in ("halfway", "slow"):
+                return HalfFile(f) if mode == "halfway" else SlowFile(f)
+            return f
 
         def lstat(self, path):
             st = super().lstat(path)
@@ -122,7 +138,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", default=".")
     parser.add_argument("--mode", default="normal",
-                        choices=["normal", "halfway", "zerosize", "silent"])
+                        choices=["normal", "halfway", "zerosize", "silent", "slow"])
     parser.add_argument("--tls", default="")
     parser.add_argument("--log", default="")
     args = parser.parse_args()

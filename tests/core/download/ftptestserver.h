@@ -10,7 +10,7 @@
 // every command it receives (a PASS without its argument).
 class FtpTestServer {
   public:
-    // "normal", "halfway", "zerosize" or "silent"; with `tlsPem` (key and certificate) the
+    // "normal", "halfway", "zerosize", "silent" or "slow"; with `tlsPem` (key and certificate) the
     // server offers AUTH TLS as well.
     explicit FtpTestServer(const QString& mode = QStringLiteral("normal"),
                            const QString& tlsPem = QString());

@@ -1,5 +1,7 @@
 #include "filebytes.h"
 
+#include "ini/directorylock.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -18,7 +20,10 @@ void write(const QString& path, const QByteArray& bytes) {
 }
 
 QStringList entries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.removeOne(QLatin1String(DirectoryLock::kLockFileName));  // the folder's write lock
+    return names;
 }
 
 }  // namespace filebytes

@@ -290,3 +290,44 @@ TEST_F(IniFileTest, ABatchWritesEachFileOnceOnCommitAndNothingWithoutIt) {
     EXPECT_EQ(first.readString("A", "x", "none"), "2");
     EXPECT_EQ(filebytes::entries(m_dir.path()).size(), 2);  // no temporary file left
 }
+
+// A write that would change the file's structure is refused with a message naming the problem,
+// and the file keeps every byte; a batch with one such write writes nothing at all. Values that
+// merely look odd ("=" or "[" in a value, "]" in a key) are written as they are.
+TEST_F(IniFileTest, StructureBreakingNamesKeysAndValuesAreRefusedBeforeAnythingIsWritten) {
+    const QByteArray original = "[A]\r\nx=1\r\n\r\n";
+    IniFile ini = fileWith(original);
+    const struct {
+        QString section, key, value, problem;
+    } refused[] = {
+        {"A", "x", "1\r\n[Evil]", "holds a line break"},
+        {"A", "x", "1\n", "holds a line break"},
+        {"A", "x", QString("a") + QChar(0) + "b", "NUL"},
+        {"A", "y\rz", "1", "holds a line break"},
+        {"A", "a=b", "1", "may not hold \"=\""},
+        {"A", " [Evil", "1", "may not begin with \"[\""},
+        {"A\n[B", "x", "1", "The section name"},
+    };
+    for (const auto& r : refused) {
+        try {
+            ini.writeString(r.section, r.key, r.value);
+            ADD_FAILURE() << "written: " << r.key.toStdString();
+        } catch (const OperationError& e) {
+            EXPECT_TRUE(e.message().contains(r.problem)) << e.message().toStdString();
+            EXPECT_FALSE(e.message().contains(u'\n')) << e.message().toStdString();
+        }
+        EXPECT_EQ(bytes(), original);
+    }
+    EXPECT_THROW(ini.writeStrings("A", {{"y", "2"}, {"z", "3\n"}}), OperationError);
+    EXPECT_THROW(ini.replaceSection("A", {{"y", "2"}, {"[z", "3"}}), OperationError);
+    {
+        IniBatch batch;
+        ini.writeString("A", "y", "2");
+        EXPECT_THROW(ini.writeString("A", "z", "3\r"), OperationError);
+    }
+    EXPECT_EQ(bytes(), original);
+
+    ini.writeString("A", "x", "a=b [c]");
+    ini.writeString("A", "k]", "v");
+    EXPECT_EQ(bytes(), "[A]\r\nx=a=b [c]\r\nk]=v\r\n\r\n");
+}

@@ -218,20 +218,28 @@ TEST_F(ManagerTest, RemoveDeletesTheSelectedRowAndItsLineThenShowsTheFirstRow) {
     EXPECT_TRUE(m_dialogs.messages().isEmpty());
 }
 
-TEST_F(ManagerTest, RemoveDeletesTheFirstLineOfAnySectionThatBeginsWithTheName) {
-    // File Sets stands before Core DXPs: its line of the same key is the first that matches.
-    write(uncontrolledPath(),
-          "[File Sets]\r\n4.10:CLIB.DXP=LIBUP5.EXE\r\n\r\n"
-          "[Core DXPs]\r\n4.10:CLIB.DXP=4.11\r\n4.11:CLIB.DXP=4.11d\r\n\r\n");
+// Remove deletes the Core DXPs line whose key is exactly the field: not a line of another
+// section, not a longer key that begins with it; a key no line has changes nothing.
+TEST_F(ManagerTest, RemoveDeletesTheCoreLineWithExactlyThatKey) {
+    const QByteArray fileSets = "[File Sets]\r\n4.10:CLIB.DXP=LIBUP5.EXE\r\n\r\n";
+    write(uncontrolledPath(), fileSets +
+                                  "[Core DXPs]\r\n4.10:CLIB.DXP=4.11\r\n4.10:CLIB.DX=4.10\r\n"
+                                  "4.11:CLIB.DXP=4.11d\r\n\r\n");
     useUncontrolled();
     manager().ReadCoreModuleList();
-    ASSERT_EQ(corePage().keys(), QStringList({"4.10:CLIB.DXP", "4.11:CLIB.DXP"}));
-    corePage().selectRow(0);
+    ASSERT_EQ(corePage().keys(), QStringList({"4.10:CLIB.DXP", "4.10:CLIB.DX", "4.11:CLIB.DXP"}));
+    corePage().selectRow(1);
     corePage().remove();
-    EXPECT_EQ(corePage().keys(), QStringList({"4.11:CLIB.DXP"}));
-    const QByteArray bytes = read(uncontrolledPath());
-    EXPECT_FALSE(bytes.contains("LIBUP5.EXE"));
-    EXPECT_TRUE(bytes.contains("[Core DXPs]\r\n4.10:CLIB.DXP=4.11\r\n"));
+    EXPECT_EQ(corePage().keys(), QStringList({"4.10:CLIB.DXP", "4.11:CLIB.DXP"}));
+    EXPECT_TRUE(read(uncontrolledPath())
+                    .startsWith(fileSets + "[Core DXPs]\r\n4.10:CLIB.DXP=4.11\r\n"
+                                           "4.11:CLIB.DXP=4.11d\r\n\r\n"));
+
+    const QByteArray before = read(uncontrolledPath());
+    corePage().selectRow(0);
+    corePage().NewDXPEdit = "4.10:CLIB";  // only the start of a key
+    corePage().remove();
+    EXPECT_EQ(read(uncontrolledPath()), before);
 }
 
 TEST_F(ManagerTest, RemoveOfANameThatNoLineBeginsWithChangesNothing) {

@@ -166,7 +166,7 @@ TEST(CliUsage, BadUsageExitsWithTwoAndTouchesNothing) {
     for (const QStringList& args : cases) {
         const CliRun run = cli(home.path(), args);
         EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains("usage:")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("--help'.")) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_EQ(folderEntries(home.path()), QStringList());
@@ -211,7 +211,13 @@ TEST(CliDatabase, EditingCommandsWorkOnTheUncontrolledDatabaseOnly) {
     EXPECT_TRUE(shown.contains("4.11:CLIB.DXP=4.11d\n"));
 
     EXPECT_EQ(cli(h, {"--home", h, "db", "core", "remove", "4.11:CLIB.DXP"}).exitCode, 0);
+    // The question is answered No unless --yes: nothing is deleted then.
+    const QByteArray beforeDelete = cli(h, {"--home", h, "db", "show"}).out;
     EXPECT_EQ(cli(h, {"--home", h, "db", "delete-set", "411pt1.txt : 2 native patches"}).exitCode,
+              0);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "show"}).out, beforeDelete);
+    EXPECT_EQ(cli(h, {"--home", h, "db", "delete-set", "411pt1.txt : 2 native patches", "--yes"})
+                  .exitCode,
               0);
     EXPECT_EQ(cli(h, {"--home", h, "db", "delete-set", "no such set"}).exitCode, 1);
     const QByteArray after = cli(h, {"--home", h, "db", "show"}).out;

@@ -84,12 +84,23 @@ TEST_F(PipelineTest, RecentItemsOpenTheirFileWithoutReorderingTheList) {
               QStringLiteral("Daltrix Cartovex v2.66:  ") + paths[0].toUpper());
 }
 
+// A report on the command line that does not exist, or is a folder, is not found as the open
+// command says it, once; the window's later activations say nothing more.
+TEST_F(PipelineTest, ACommandLineReportThatIsNoFileIsNotFoundOnce) {
+    const QString first = copyFixture(QStringLiteral("birch-fs1.txt"));
+    const ReportLoader::Result result = engine().commandLineOpen({m_reports.path(), first});
+    EXPECT_FALSE(result.started);
+    EXPECT_EQ(result.error, "File '" + m_reports.path().toUpper() + "' not found!");
+    EXPECT_FALSE(engine().commandLineOpen({first}).started);
+    ASSERT_EQ(m_dialogs.messages().size(), 1);
+    EXPECT_EQ(m_dialogs.messages().at(0).text, result.error);
+}
+
 TEST_F(PipelineTest, TheCommandLineOpensItsFirstReportOnceAndLeavesTheRecentListAlone) {
     const QString first = copyFixture(QStringLiteral("birch-fs1.txt"));
     const QString second = copyFixture(QStringLiteral("appended-twice.txt"));
 
     EXPECT_FALSE(engine().commandLineOpen({}).started);
-    EXPECT_FALSE(engine().commandLineOpen({m_reports.filePath("absent.txt"), first}).started);
     EXPECT_FALSE(engine().commandLineFlag());
     EXPECT_TRUE(m_dialogs.messages().isEmpty());  // no error for a missing argument
 
