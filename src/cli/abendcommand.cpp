@@ -119,6 +119,7 @@ int abend(CliOptions options) {
     dialogs.setEcho(!options.json);
     NullProgress progress;
     Engine engine(dialogs, progress);
+    engine.loader().setKeepReportText(false);  // never shown here
     QString error;
     try {
         error = load(engine, dialogs, request);

@@ -105,6 +105,7 @@ int compare(CliOptions options) {
     dialogs.setEcho(format != Format::Json);
     NullProgress progress;
     Engine engine(dialogs, progress);
+    engine.loader().setKeepReportText(false);  // never shown here
     QString error;
     try {
         error = runCompare(engine, options.args.at(1), options.args.at(2), includeDifferences);

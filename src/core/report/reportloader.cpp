@@ -1,7 +1,6 @@
 #include "report/reportloader.h"
 
 #include "report/reportparser.h"
-#include "text/codepage.h"
 #include "ui/operationerror.h"
 
 #include <QFileInfo>
@@ -46,11 +45,12 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     result.started = true;
     m_openedByCommand = true;
 
-    QByteArray bytes;
-    const bool readable = codepage::readFile(m_model.ConfigFileName, bytes);
-    const qint64 size = readable ? bytes.size() : QFileInfo(m_model.ConfigFileName).size();
-    ReportText lines = ReportText::decode(bytes);
-    bytes = QByteArray();  // the lines hold the text now; a big report need not stay twice
+    ReportText lines;
+    qint64 size = 0;
+    const bool readable = ReportText::read(m_model.ConfigFileName, lines, size);
+    if (!readable) {
+        size = QFileInfo(m_model.ConfigFileName).size();
+    }
     if (!lines.isEmpty() && lines.at(0).contains(QLatin1String("WPC"))) {
         m_dialogs.error(WpcMessage);  // nothing reset: the previous report stays on screen
         result.error = WpcMessage;
@@ -79,7 +79,11 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     m_progress.pumpEvents();
 
     m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
-    ReportParser(m_model, m_views, m_parseHooks, m_progress).ParseReport(startedByCompare);
+    ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
+    if (!m_keepReportText) {
+        parser.releaseTextAfterReading();
+    }
+    parser.ParseReport(startedByCompare);
     m_views.StatusPanels[0] = QStringLiteral("Checking Patches...");
     m_progress.pumpEvents();
     m_stages.VerifyPatches();
@@ -92,12 +96,12 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
 
     m_progress.finish();
     m_views.StatusPanels[0].clear();
-    finishChecks(startedByCompare);
+    finishChecks(startedByCompare, lineCount);
     result.completed = true;
     return result;
 }
 
-void ReportLoader::finishChecks(bool startedByCompare) {
+void ReportLoader::finishChecks(bool startedByCompare, qsizetype linesRead) {
     if (!startedByCompare && m_includeDifferences) {
         m_dialogs.inform(QStringLiteral(
             "Differences from the Compare function will not be included.\r\n\r\n"
@@ -105,7 +109,7 @@ void ReportLoader::finishChecks(bool startedByCompare) {
         m_includeDifferences = false;
     }
     const int actual = m_model.ActualLineCount;
-    const int read = int(m_model.ReportLines.size());
+    const int read = int(linesRead);
     if (actual - read > actual * 0.2) {
         m_dialogs.warn(
             QStringLiteral(
