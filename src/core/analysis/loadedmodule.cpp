@@ -6,6 +6,10 @@ QString name(const QString& entry) {
     return entry.left(12).trimmed();
 }
 
+QStringView nameView(const QString& entry) {
+    return QStringView(entry).left(12).trimmed();
+}
+
 QString version(const QString& entry, bool compact) {
     if (compact) {
         const qsizetype v = entry.indexOf(QLatin1String(" v"));

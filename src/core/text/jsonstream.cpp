@@ -247,7 +247,7 @@ void JsonStream::writeDeferred(const Deferred& list, const QByteArray& indent, Q
         list.writeItem(i, indent, buffer);
         if (buffer.size() >= FlushAt) {
             std::fwrite(buffer.constData(), 1, std::size_t(buffer.size()), out);
-            buffer.clear();
+            buffer.resize(0);  // keeps its memory for the next items
         }
     }
 }
