@@ -5,10 +5,10 @@
 #include "reportjson.h"
 
 #include "engine/engine.h"
+#include "text/jsonstream.h"
 #include "ui/operationerror.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
 
 namespace commands {
 
@@ -46,10 +46,11 @@ int finish(Engine& engine, CliDialogs& dialogs, const CliOptions& options,
            const AbendRequest& request, const QString& error) {
     const AbendView& view = engine.abendLog().view();
     if (options.json) {
+        JsonStream stream;  // the entries are written as they are read, not held whole
         QJsonObject root = abendjson::view(view);
         root.insert("messages", reportjson::messages(dialogs.messages()));
         root.insert("error", error.isNull() ? QJsonValue() : QJsonValue(error));
-        output::print(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+        stream.write(root, stdout);
     } else if (error.isNull()) {
         printText(view, request.entry > 0);
     }
@@ -118,6 +119,7 @@ int abend(CliOptions options) {
     dialogs.setEcho(!options.json);
     NullProgress progress;
     Engine engine(dialogs, progress);
+    engine.loader().setKeepReportText(false);  // never shown here
     QString error;
     try {
         error = load(engine, dialogs, request);

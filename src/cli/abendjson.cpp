@@ -2,6 +2,8 @@
 
 #include "reportjson.h"
 
+#include "text/jsonstream.h"
+
 #include <QJsonArray>
 
 namespace abendjson {
@@ -21,14 +23,13 @@ QJsonValue textView(AbendTextView shown) {
 }
 
 QJsonArray entries(const QList<AbendEntry>& list) {
-    QJsonArray out;
-    for (const AbendEntry& e : list) {
-        out.append(QJsonObject{{"DateTimeAndServer", e.DateTimeAndServer},
-                               {"AbendMessage", e.AbendMessage},
-                               {"RunningProcess", e.RunningProcess},
-                               {"StartLine", e.StartLine}});
-    }
-    return out;
+    return JsonStream::objectArray(list.size(), [list](qsizetype i) {
+        const AbendEntry& e = list.at(i);
+        return QJsonObject{{"DateTimeAndServer", e.DateTimeAndServer},
+                           {"AbendMessage", e.AbendMessage},
+                           {"RunningProcess", e.RunningProcess},
+                           {"StartLine", e.StartLine}};
+    });
 }
 
 }  // namespace

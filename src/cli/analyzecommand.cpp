@@ -77,6 +77,7 @@ int analyze(CliOptions options) {
     dialogs.setEcho(!options.json);
     NullProgress progress;
     Engine engine(dialogs, progress);
+    engine.loader().setKeepReportText(false);  // never shown here
     QString error;
     try {
         const QString path = options.args.at(1);

@@ -6,9 +6,8 @@
 #include "reportjson.h"
 
 #include "engine/engine.h"
+#include "text/jsonstream.h"
 #include "ui/operationerror.h"
-
-#include <QJsonDocument>
 
 namespace commands {
 
@@ -74,6 +73,7 @@ void printCsv(const CompareTable& table) {
 void printJson(Engine& engine, const CliDialogs& dialogs, const QString& error) {
     const Comparison& comparison = engine.compare();
     const CompareTable& table = comparison.page().ListView1;
+    JsonStream stream;  // the table is written as it is read, not held whole
     const QJsonObject root{
         {"headers", comparejson::headers(table)},
         {"table", comparejson::table(table)},
@@ -82,7 +82,7 @@ void printJson(Engine& engine, const CliDialogs& dialogs, const QString& error) 
         {"messages", reportjson::messages(dialogs.messages())},
         {"error", error.isNull() ? QJsonValue() : QJsonValue(error)},
     };
-    output::print(QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented)));
+    stream.write(root, stdout);
 }
 
 }  // namespace
@@ -105,6 +105,7 @@ int compare(CliOptions options) {
     dialogs.setEcho(format != Format::Json);
     NullProgress progress;
     Engine engine(dialogs, progress);
+    engine.loader().setKeepReportText(false);  // never shown here
     QString error;
     try {
         error = runCompare(engine, options.args.at(1), options.args.at(2), includeDifferences);

@@ -1,5 +1,7 @@
 #include "comparejson.h"
 
+#include "text/jsonstream.h"
+
 namespace comparejson {
 
 QJsonArray headers(const CompareTable& table) {
@@ -7,12 +9,11 @@ QJsonArray headers(const CompareTable& table) {
 }
 
 QJsonArray table(const CompareTable& table) {
-    QJsonArray rows;
-    for (const CompareRow& row : table.rows) {
-        rows.append(
-            QJsonObject{{"left", row.caption}, {"right", row.subText}, {"marked", row.marked}});
-    }
-    return rows;
+    // One row at a time as it is written; the table must stay until then.
+    return JsonStream::objectArray(table.rows.size(), [&table](qsizetype i) {
+        const CompareRow& row = table.rows.at(i);
+        return QJsonObject{{"left", row.caption}, {"right", row.subText}, {"marked", row.marked}};
+    });
 }
 
 QJsonObject views(const Comparison& comparison) {

@@ -80,16 +80,17 @@ bool AbendLog::readLogFile(const QString& path, QString& error, qint64& size) {
     }
     m_view.statusPanels[0] = QStringLiteral("Loading...");
     m_progress->pumpEvents();
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         m_view.statusPanels[0].clear();
         return false;
     }
+    size = bytes.size();
     m_view.fileText = codepage::decode(bytes);
+    bytes = QByteArray();  // a big log need not stay a third time while it is split
     m_view.AbendText = abendtext::splitLines(m_view.fileText);
     m_view.textView = AbendTextView::File;
-    size = bytes.size();
     ShowLogSize(size);
     return true;
 }
@@ -110,7 +111,9 @@ void AbendLog::KeepRecentAbends(qint64 size) {
     // a log without a final line break is kept too. The clipboard is left alone.
     const qsizetype first = lines - KeptLines - 1;
     m_view.fileText = m_view.fileText.mid(abendtext::lineStart(m_view.fileText, first));
-    m_view.AbendText = m_view.AbendText.mid(first);
+    // The same lines as AbendText.mid(first), split afresh so that they share the kept text
+    // and the whole log's text is freed.
+    m_view.AbendText = abendtext::splitLines(m_view.fileText);
     m_view.selectionStart = -1;
     m_view.statusPanels[2] =
         QString::number(m_view.AbendText.size()) + QStringLiteral(" lines after 64K adjustment");

@@ -6,6 +6,10 @@ QString name(const QString& entry) {
     return entry.left(12).trimmed();
 }
 
+QStringView nameView(const QString& entry) {
+    return QStringView(entry).left(12).trimmed();
+}
+
 QString version(const QString& entry, bool compact) {
     if (compact) {
         const qsizetype v = entry.indexOf(QLatin1String(" v"));
@@ -17,13 +21,12 @@ QString version(const QString& entry, bool compact) {
 }
 
 bool isDriver(const QString& entry) {
-    // Each mark is a dot and three capitals; one pass over the characters finds any of them.
+    // Each mark is a dot and three capitals: the dots are found by Qt's vectorised search and
+    // the three characters after each looked at.
     const QChar* p = entry.constData();
     const qsizetype n = entry.size();
-    for (qsizetype dot = 0; dot + 3 < n; ++dot) {
-        if (p[dot] != u'.') {
-            continue;
-        }
+    for (qsizetype dot = entry.indexOf(u'.'); dot >= 0 && dot + 3 < n;
+         dot = entry.indexOf(u'.', dot + 1)) {
         const char16_t a = p[dot + 1].unicode(), b = p[dot + 2].unicode(), c = p[dot + 3].unicode();
         if ((a == u'D' && b == u'S' && c == u'K') || (a == u'C' && b == u'D' && c == u'M') ||
             (a == u'H' && b == u'A' && c == u'M') || (a == u'L' && b == u'A' && c == u'N')) {

@@ -7,6 +7,8 @@ namespace loadedmodule {
 
 // The first 12 characters, trimmed.
 QString name(const QString& entry);
+// The same as a view into the entry, which costs no copy.
+QStringView nameView(const QString& entry);
 // Compact entries: the 6 characters after " v"; long entries: the word after the first blank
 // of the version line's start (columns 15 to 28).
 QString version(const QString& entry, bool compact);

@@ -53,10 +53,12 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
         }
         for (const QString& e : loaded) {
             m_progress.pumpEvents();
-            const QString name = loadedmodule::name(e);
-            if (!caserules::equalsIgnoreCase(name, entry.module)) {
+            // Every module is looked at for every core key: its name is copied only on a match.
+            const QStringView nameView = loadedmodule::nameView(e);
+            if (!caserules::equalsIgnoreCase(nameView, entry.module)) {
                 continue;
             }
+            const QString name = nameView.toString();
             QString version = loadedmodule::version(e, m_model.CompactModuleLines);
             if (!version.isEmpty() && skipKnownVersion(current, version)) {
                 continue;

@@ -14,6 +14,9 @@ QString ModuleWalk::name(const QString& entry) {
 }
 
 void ModuleWalk::run(const QStringList& baseline, const QStringList& compare) {
+    // At most one row a module: room for all of them at once, as growing the rows would hold
+    // them twice for a moment.
+    m_table.rows.reserve(m_table.rows.size() + baseline.size() + compare.size());
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < baseline.size() || j < compare.size()) {

@@ -1,7 +1,6 @@
 #include "report/reportloader.h"
 
 #include "report/reportparser.h"
-#include "text/codepage.h"
 #include "ui/operationerror.h"
 
 #include <QFile>
@@ -94,10 +93,10 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     ReportText lines;
     const QString path = m_model.ConfigFileName;
     m_progress.runAside([&] {
-        QByteArray bytes;
-        readable = codepage::readFile(path, bytes);
-        size = readable ? bytes.size() : QFileInfo(path).size();
-        lines = ReportText::decode(bytes);
+        readable = ReportText::read(path, lines, size);
+        if (!readable) {
+            size = QFileInfo(path).size();
+        }
     });
     if (!readable) {
         m_dialogs.error(QStringLiteral("[DEBUG ConfigText.Lines.LoadFromFile]"));
@@ -118,7 +117,11 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     m_progress.pumpEvents();
 
     m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
-    ReportParser(m_model, m_views, m_parseHooks, m_progress).ParseReport(startedByCompare);
+    ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
+    if (!m_keepReportText) {
+        parser.releaseTextAfterReading();
+    }
+    parser.ParseReport(startedByCompare);
     m_views.StatusPanels[0] = QStringLiteral("Checking Patches...");
     m_progress.pumpEvents();
     m_stages.VerifyPatches();
@@ -131,12 +134,12 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
 
     m_progress.finish();
     m_views.StatusPanels[0].clear();
-    finishChecks(startedByCompare);
+    finishChecks(startedByCompare, lineCount);
     result.completed = true;
     return result;
 }
 
-void ReportLoader::finishChecks(bool startedByCompare) {
+void ReportLoader::finishChecks(bool startedByCompare, qsizetype linesRead) {
     if (!startedByCompare && m_includeDifferences) {
         m_dialogs.inform(QStringLiteral(
             "Differences from the Compare function will not be included.\r\n\r\n"
@@ -144,7 +147,7 @@ void ReportLoader::finishChecks(bool startedByCompare) {
         m_includeDifferences = false;
     }
     const int actual = m_model.ActualLineCount;
-    const int read = int(m_model.ReportLines.size());
+    const int read = int(linesRead);
     if (actual - read > actual * 0.2) {
         m_dialogs.warn(
             QStringLiteral(

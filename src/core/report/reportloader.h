@@ -39,11 +39,13 @@ class ReportLoader {
     void setIncludeCompareDifferences(bool value) { m_includeDifferences = value; }
     // Whether the Config Text page is the current page of the main window.
     void setConfigTextPageCurrent(bool value) { m_configTextPageCurrent = value; }
+    // Whether the report's text stays in the model after the parse (the window shows it; the
+    // command line never does, so it lets the text go and needs less memory).
+    void setKeepReportText(bool value) { m_keepReportText = value; }
 
   private:
     Result run(bool startedByCompare);
-    bool readFile(qint64& size);
-    void finishChecks(bool startedByCompare);
+    void finishChecks(bool startedByCompare, qsizetype linesRead);
 
     ServerModel& m_model;
     MainViews& m_views;
@@ -55,4 +57,5 @@ class ReportLoader {
     bool m_openedByCommand = false;
     bool m_includeDifferences = false;
     bool m_configTextPageCurrent = false;
+    bool m_keepReportText = true;
 };

@@ -58,6 +58,9 @@ void ReportParser::ParseReport(bool startedByCompare) {
             recogniser->onLine(i);
         }
     }
+    if (m_releaseText) {
+        m_model.ReportLines.clear();
+    }
     afterLoop(ctx, devices.disksDone || devices.lanDone);
 }
 

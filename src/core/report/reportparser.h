@@ -16,6 +16,9 @@ class ReportParser {
     ReportParser(ServerModel& model, MainViews& views, ParseHooks& hooks, Progress& progress);
 
     void ParseReport(bool startedByCompare);
+    // Frees the report's text once every line has been read, before the module lists are
+    // sorted: for a caller that never shows the text (the command line).
+    void releaseTextAfterReading() { m_releaseText = true; }
 
   private:
     void prepare();
@@ -26,4 +29,5 @@ class ReportParser {
     MainViews& m_views;
     ParseHooks& m_hooks;
     Progress& m_progress;
+    bool m_releaseText = false;
 };

@@ -15,6 +15,10 @@ QString asciiUpper(const QString& text) {
 }
 
 int compareIgnoreCase(const QString& a, const QString& b) {
+    return compareIgnoreCase(QStringView(a), QStringView(b));
+}
+
+int compareIgnoreCase(QStringView a, QStringView b) {
     const qsizetype n = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
         const ushort x = asciiUpper(a[i]).unicode();
@@ -27,6 +31,10 @@ int compareIgnoreCase(const QString& a, const QString& b) {
 }
 
 bool equalsIgnoreCase(const QString& a, const QString& b) {
+    return equalsIgnoreCase(QStringView(a), QStringView(b));
+}
+
+bool equalsIgnoreCase(QStringView a, QStringView b) {
     return a.size() == b.size() && compareIgnoreCase(a, b) == 0;
 }
 

@@ -9,10 +9,6 @@
 
 namespace codepage {
 
-namespace {
-
-// The code page maps every byte to one UTF-16 unit; the table is taken from the decoder itself.
-// It is empty when the decoder does not (then the decoder is used for every text).
 const std::array<char16_t, 256>* byteTable() {
     static const std::optional<std::array<char16_t, 256>> table =
         []() -> std::optional<std::array<char16_t, 256>> {
@@ -33,6 +29,8 @@ const std::array<char16_t, 256>* byteTable() {
     }();
     return table ? &*table : nullptr;
 }
+
+namespace {
 
 QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qsizetype size) {
     QString text(size, Qt::Uninitialized);
@@ -62,36 +60,6 @@ qsizetype lineCount(const QByteArray& bytes) {
         breaks += (data[i] == '\n') + (data[i] == '\r' && (i + 1 == n || data[i + 1] != '\n'));
     }
     return breaks + (n > 0 && data[n - 1] != '\n' && data[n - 1] != '\r');
-}
-
-// Writes the n characters that at(r) gives to out with every break (CR LF, LF or a lone CR)
-// as one "\n" and no final break, noting where each line starts (and one past the end); out
-// may be where the characters come from, as the writing never overtakes the reading. Returns
-// the length written.
-template <typename CharAt>
-qsizetype joinLines(CharAt at, qsizetype n, char16_t* out, std::vector<qsizetype>& starts) {
-    qsizetype w = 0;
-    qsizetype lineStart = 0;
-    for (qsizetype r = 0; r < n; ++r) {
-        const char16_t c = at(r);
-        if (c != u'\n' && c != u'\r') {
-            out[w++] = c;
-            continue;
-        }
-        starts.push_back(lineStart);
-        if (c == u'\r' && r + 1 < n && at(r + 1) == u'\n') {
-            ++r;
-        }
-        out[w++] = u'\n';
-        lineStart = w;
-    }
-    if (lineStart < w) {
-        starts.push_back(lineStart);  // a last line without a break
-    } else if (w > 0) {
-        --w;  // a final break does not start another line
-    }
-    starts.push_back(w + 1);
-    return w;
 }
 
 }  // namespace
@@ -153,24 +121,6 @@ QStringList splitLines(const QString& text) {
         lines.append(text.mid(start));
     }
     return lines;
-}
-
-QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& starts) {
-    starts.clear();  // grows as it goes: counting the lines first would cost a pass of its own
-    // With the byte table the bytes are decoded and their breaks joined in one pass; without
-    // it the decoder's text is joined in place.
-    if (const auto* table = byteTable()) {
-        const uchar* from = reinterpret_cast<const uchar*>(bytes.constData());
-        QString text(bytes.size(), Qt::Uninitialized);
-        const qsizetype w = joinLines([&](qsizetype r) { return (*table)[from[r]]; }, bytes.size(),
-                                      reinterpret_cast<char16_t*>(text.data()), starts);
-        text.truncate(w);
-        return text;
-    }
-    QString text = decode(bytes);
-    char16_t* d = reinterpret_cast<char16_t*>(text.data());
-    text.truncate(joinLines([d](qsizetype r) { return d[r]; }, text.size(), d, starts));
-    return text;
 }
 
 bool readFile(const QString& path, QByteArray& bytes) {

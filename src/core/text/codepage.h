@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <array>
 
 // Every file the program reads or writes (reports, logs, kits, databases) is 8-bit text in
 // the Windows-1252 code page; inside the program text is QString.
@@ -17,9 +17,9 @@ QByteArray encode(const QString& text);
 QStringList splitLines(const QString& text);
 // decode() and splitLines() in one pass over the bytes.
 QStringList decodeLines(const QByteArray& bytes);
-// The same lines as one text, joined by "\n", and where each begins: line i is the text from
-// starts[i] up to the "\n" before starts[i + 1]; starts holds one more entry than lines.
-QString decodeJoinedLines(const QByteArray& bytes, std::vector<qsizetype>& starts);
+// The code page maps every byte to one UTF-16 unit; the table is taken from the decoder itself.
+// It is null when the decoder does not (then the decoder is used for every text).
+const std::array<char16_t, 256>* byteTable();
 
 // Reads a whole file. Returns false when it cannot be opened or read.
 bool readFile(const QString& path, QByteArray& bytes);

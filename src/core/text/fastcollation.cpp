@@ -47,10 +47,13 @@ bool FastCollation::eligible(QStringView text) const {
     return true;
 }
 
-int FastCollation::compare(QStringView a, QStringView b) const {
+namespace {
+
+template <typename View>
+int compareRanks(const FastCollation& ranks, View a, View b) {
     const qsizetype n = std::min(a.size(), b.size());
     for (qsizetype i = 0; i < n; ++i) {
-        const int d = rank(a[i]) - rank(b[i]);
+        const int d = ranks.rank(a.data()[i]) - ranks.rank(b.data()[i]);
         if (d != 0) {
             return d;
         }
@@ -58,7 +61,21 @@ int FastCollation::compare(QStringView a, QStringView b) const {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+}  // namespace
+
+int FastCollation::compare(QStringView a, QStringView b) const {
+    return compareRanks(*this, a, b);
+}
+
 bool FastCollation::equal(QStringView a, QStringView b) const {
+    return a.size() == b.size() && compare(a, b) == 0;
+}
+
+int FastCollation::compare(QLatin1String a, QLatin1String b) const {
+    return compareRanks(*this, a, b);
+}
+
+bool FastCollation::equal(QLatin1String a, QLatin1String b) const {
     return a.size() == b.size() && compare(a, b) == 0;
 }
 

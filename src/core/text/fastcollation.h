@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCollator>
+#include <QLatin1String>
 #include <QStringView>
 #include <array>
 #include <cstddef>
@@ -19,10 +20,14 @@ class FastCollation {
     // <0, 0, >0 like the collator, for two eligible texts.
     int compare(QStringView a, QStringView b) const;
     bool equal(QStringView a, QStringView b) const;
+    // The same for eligible texts held one byte a character.
+    int compare(QLatin1String a, QLatin1String b) const;
+    bool equal(QLatin1String a, QLatin1String b) const;
     // The same for texts equal under the comparison.
     std::size_t hash(QStringView text) const;
 
     int rank(QChar c) const { return c.unicode() < 128 ? m_ranks[c.unicode()] : 0; }
+    int rank(char c) const { return uchar(c) < 128 ? m_ranks[uchar(c)] : 0; }
 
   private:
     std::array<quint8, 128> m_ranks{};

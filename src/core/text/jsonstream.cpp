@@ -71,6 +71,37 @@ void appendValue(QByteArray& out, const QJsonValue& value) {
     }
 }
 
+// An object in an array at the indentation given, as QJsonDocument indents it (keys in order).
+void appendObject(QByteArray& out, const QJsonObject& object, const QByteArray& indent) {
+    const bool flat = std::all_of(object.begin(), object.end(), [](const QJsonValueConstRef& v) {
+        return !v.isObject() && !v.isArray();
+    });
+    if (!flat || object.isEmpty()) {
+        // Qt's own form, each line moved to the array's indentation.
+        const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        const QList<QByteArray> lines = text.trimmed().split('\n');
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            out += (k > 0 ? "\n" : "") + indent + lines.at(k);
+        }
+        return;
+    }
+    out += indent;
+    out += "{\n";
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (it != object.begin()) {
+            out += ",\n";
+        }
+        out += indent;
+        out += "    ";
+        JsonStream::appendString(out, it.key());
+        out += ": ";
+        appendValue(out, it.value());
+    }
+    out += '\n';
+    out += indent;
+    out += '}';
+}
+
 }  // namespace
 
 JsonStream::JsonStream() : m_previous(currentStream) {
@@ -192,6 +223,21 @@ QJsonArray JsonStream::rowArray(qsizetype count, std::function<Row(qsizetype)> r
     return out;
 }
 
+QJsonArray JsonStream::objectArray(qsizetype count,
+                                   std::function<QJsonObject(qsizetype)> objectAt) {
+    if (currentStream != nullptr && count > 0) {
+        return currentStream->defer(
+            count, [objectAt](qsizetype i, const QByteArray& indent, QByteArray& out) {
+                appendObject(out, objectAt(i), indent);
+            });
+    }
+    QJsonArray out;
+    for (qsizetype i = 0; i < count; ++i) {
+        out.append(objectAt(i));
+    }
+    return out;
+}
+
 void JsonStream::writeDeferred(const Deferred& list, const QByteArray& indent, QByteArray& buffer,
                                std::FILE* out) {
     for (qsizetype i = 0; i < list.count; ++i) {
@@ -201,7 +247,7 @@ void JsonStream::writeDeferred(const Deferred& list, const QByteArray& indent, Q
         list.writeItem(i, indent, buffer);
         if (buffer.size() >= FlushAt) {
             std::fwrite(buffer.constData(), 1, std::size_t(buffer.size()), out);
-            buffer.clear();
+            buffer.resize(0);  // keeps its memory for the next items
         }
     }
 }

@@ -32,6 +32,9 @@ class JsonStream {
     static QJsonArray rowArray(const QList<Row>& rows);
     // The same for rows made one at a time as they are written.
     static QJsonArray rowArray(qsizetype count, std::function<Row(qsizetype)> rowAt);
+    // Objects made one at a time as they are written; an object whose values are all strings,
+    // numbers, booleans or null is written without Qt's serialiser.
+    static QJsonArray objectArray(qsizetype count, std::function<QJsonObject(qsizetype)> objectAt);
 
     // Writes the document and a final line break, as toJson(Indented) gives it.
     void write(const QJsonObject& root, std::FILE* out);

@@ -5,13 +5,13 @@
 namespace {
 
 // Characters in a block (1 MB).
-constexpr qsizetype BlockSize = 512 * 1024;
+constexpr qsizetype BlockSize = 1024 * 1024;
 
 }  // namespace
 
 LineArena::LineArena(const LineArena& other) {
     m_lines.reserve(other.m_lines.size());
-    for (const QStringView line : other.m_lines) {
+    for (const QLatin1String line : other.m_lines) {
         append(line);
     }
 }
@@ -24,22 +24,37 @@ LineArena& LineArena::operator=(const LineArena& other) {
     return *this;
 }
 
-void LineArena::append(QStringView line) {
-    if (m_blocks.empty() || line.size() > m_blockFree) {
+char* LineArena::reserve(qsizetype length) {
+    if (m_blocks.empty() || length > m_blockFree) {
         // A new block; a line longer than a block has one of its own size.
-        m_blockSize = std::max(line.size(), BlockSize);
-        m_blocks.push_back(std::make_unique_for_overwrite<char16_t[]>(std::size_t(m_blockSize)));
+        m_blockSize = std::max(length, BlockSize);
+        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::size_t(m_blockSize)));
         m_blockFree = m_blockSize;
     }
-    char16_t* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
-    std::copy(line.utf16(), line.utf16() + line.size(), at);
-    m_blockFree -= line.size();
+    char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
+    m_blockFree -= length;
+    return at;
+}
+
+void LineArena::append(QStringView line) {
+    char* const at = reserve(line.size());
+    const char16_t* from = line.utf16();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        at[i] = char(from[i]);
+    }
+    m_lines.emplace_back(at, line.size());
+}
+
+void LineArena::append(QLatin1String line) {
+    char* const at = reserve(line.size());
+    std::copy(line.data(), line.data() + line.size(), at);
     m_lines.emplace_back(at, line.size());
 }
 
 void LineArena::clear() {
-    m_lines.clear();
+    m_lines = {};
     m_blocks.clear();
+    m_blocks.shrink_to_fit();
     m_blockSize = 0;
     m_blockFree = 0;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QStringView>
 #include <memory>
 #include <vector>
 
 // Lines kept as characters in large blocks that never move, each line a view into them: many
-// short lines cost a few allocations instead of one each. A copy holds copies of the lines.
+// short lines cost a few allocations instead of one each. Every character must be below 256
+// (the lists that keep lines here hold ASCII only), so a character takes one byte. A copy holds
+// copies of the lines.
 class LineArena {
   public:
     LineArena() = default;
@@ -15,16 +18,20 @@ class LineArena {
     LineArena& operator=(LineArena&&) noexcept = default;
 
     void append(QStringView line);
+    void append(QLatin1String line);
     std::size_t size() const { return m_lines.size(); }
     bool empty() const { return m_lines.empty(); }
-    QStringView operator[](std::size_t k) const { return m_lines[k]; }
-    const std::vector<QStringView>& lines() const { return m_lines; }
+    QLatin1String operator[](std::size_t k) const { return m_lines[k]; }
+    const std::vector<QLatin1String>& lines() const { return m_lines; }
     // Frees the blocks.
     void clear();
 
   private:
-    std::vector<std::unique_ptr<char16_t[]>> m_blocks;
+    // Room for a line of the given length at the end of the last block.
+    char* reserve(qsizetype length);
+
+    std::vector<std::unique_ptr<char[]>> m_blocks;
     qsizetype m_blockSize = 0;  // characters in the last block
     qsizetype m_blockFree = 0;  // of them still free
-    std::vector<QStringView> m_lines;
+    std::vector<QLatin1String> m_lines;
 };

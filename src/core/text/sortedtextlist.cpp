@@ -23,17 +23,17 @@ constexpr std::size_t RadixFrom = 4096;
 // without touching its characters, where it lies, and its place among the lines added.
 struct SortItem {
     quint64 prefix;
-    const char16_t* data;
+    const char* data;
     qint32 size;
     quint32 index;
 
-    QStringView text() const { return QStringView(data, size); }
+    QLatin1String text() const { return QLatin1String(data, size); }
 };
 
-quint64 prefixOf(const FastCollation& ranks, QStringView line) {
+quint64 prefixOf(const FastCollation& ranks, QLatin1String line) {
     quint64 prefix = 0;
     for (qsizetype c = 0; c < 8; ++c) {
-        prefix = (prefix << 8) | quint64(c < line.size() ? ranks.rank(line.at(c)) : 0);
+        prefix = (prefix << 8) | quint64(c < line.size() ? ranks.rank(line.data()[c]) : 0);
     }
     return prefix;
 }
@@ -142,8 +142,8 @@ void SortedTextList::addDeferred(QStringView line) {
 }
 
 void SortedTextList::takeDeferred() const {
-    for (const QStringView line : m_deferredLines.lines()) {
-        m_pending.append(line.toString());
+    for (const QLatin1String line : m_deferredLines.lines()) {
+        m_pending.append(QString(line));
     }
     m_deferredLines.clear();
 }
@@ -208,14 +208,18 @@ void SortedTextList::sortPending() const {
     // The pending lines come first (any add() settles the deferred ones before it), then the
     // deferred ones: item k is the k-th line added. Each item carries where its line lies, so
     // the sort and the copy below read the items in order and only the characters out of it.
+    // The pending lines are eligible, hence ASCII: they are sorted from one-byte copies too.
     const FastCollation& ranks = fast();
-    const std::size_t n = std::size_t(m_pending.size()) + m_deferredLines.size();
+    LineArena pending;
+    for (const QString& line : std::as_const(m_pending)) {
+        pending.append(line);
+    }
+    const std::size_t n = pending.size() + m_deferredLines.size();
     std::vector<SortItem> items(n);
     for (std::size_t k = 0; k < n; ++k) {
-        const QStringView line = k < std::size_t(m_pending.size())
-                                     ? QStringView(m_pending.at(qsizetype(k)))
-                                     : m_deferredLines[k - std::size_t(m_pending.size())];
-        items[k] = {prefixOf(ranks, line), line.utf16(), qint32(line.size()), quint32(k)};
+        const QLatin1String line =
+            k < pending.size() ? pending[k] : m_deferredLines[k - pending.size()];
+        items[k] = {prefixOf(ranks, line), line.data(), qint32(line.size()), quint32(k)};
     }
     sortItems(ranks, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
@@ -228,14 +232,15 @@ void SortedTextList::sortPending() const {
         if (k + PrefetchAhead < n) {
             __builtin_prefetch(items[k + PrefetchAhead].data);
         }
-        const QStringView line = items[k].text();
+        const QLatin1String line = items[k].text();
         // Equal lines lie side by side, the first added first: in unique mode it alone stays.
         if (m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
-            ranks.equal(sorted.last(), line)) {
+            ranks.equal(items[k - 1].text(), line)) {
             continue;
         }
-        sorted.append(line.toString());
+        sorted.append(QString(line));
     }
+    items = {};
     m_pending.swap(sorted);
     m_deferredLines.clear();
 }

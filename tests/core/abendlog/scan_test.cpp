@@ -94,6 +94,18 @@ TEST_F(AbendTest, AnUnreadableFileListsNothing) {
     EXPECT_TRUE(view().entries.isEmpty());
 }
 
+// The lines share the log text's buffer: they stay as they were when the text changes or goes,
+// and a change to one line reaches no other.
+TEST(AbendText, SharedLinesOutliveTheText) {
+    QString text = QString::fromLatin1("first\r\nsecond\nthird\r");
+    QStringList lines = abendtext::splitLines(text);
+    text.fill(u'x');
+    text = QString();
+    lines[0] += QStringLiteral("!");
+    lines[1].truncate(3);
+    EXPECT_EQ(lines, QStringList({"first!", "sec", "third", ""}));
+}
+
 TEST(AbendText, CountsTheLineAfterAFinalBreak) {
     using abendtext::splitLines;
     EXPECT_EQ(splitLines(QString()), QStringList({QString()}));

@@ -2,7 +2,9 @@
 #include "model/reporttext.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <random>
 
 // The one-pass readers give what the decoder and the line splitter give, for every byte and
@@ -37,4 +39,36 @@ TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
         }
     }
     EXPECT_EQ(codepage::decode(QByteArray("\x95\x80\x81")), QStringLiteral("\u2022\u20ac\u0081"));
+}
+
+// A file is read in pieces: a CR LF split between two pieces is one break, and the text equals
+// the one decoded from the whole file's bytes.
+TEST(CodePage, ReportTextReadInPiecesEqualsDecodedBytes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    std::mt19937 rng(7);
+    for (const qsizetype crAt : {qsizetype(256 * 1024 - 1), qsizetype(512 * 1024 - 1)}) {
+        QByteArray bytes;
+        while (bytes.size() < 600 * 1024) {
+            bytes += bytes.size() < crAt && bytes.size() + 40 > crAt
+                         ? QByteArray(crAt - bytes.size(), 'a') + "\r\n"
+                         : QByteArray(int(rng() % 30), char(0x80 + rng() % 100)) + "\r\n";
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        ReportText text;
+        qint64 size = 0;
+        ASSERT_TRUE(ReportText::read(path, text, size));
+        const ReportText expected = ReportText::decode(bytes);
+        EXPECT_EQ(size, bytes.size());
+        ASSERT_EQ(text.size(), expected.size());
+        EXPECT_EQ(text.joined(), expected.joined());
+        EXPECT_EQ(text.at(text.size() - 1), expected.at(expected.size() - 1));
+    }
+    ReportText text;
+    qint64 size = 1;
+    EXPECT_FALSE(ReportText::read(dir.filePath(QStringLiteral("missing.txt")), text, size));
+    EXPECT_TRUE(text.isEmpty());
 }

@@ -51,18 +51,30 @@ TEST(JsonStream, StreamedDocumentEqualsQtsIndentedForm) {
     for (int round = 0; round < 40; ++round) {
         QStringList lines;
         QList<JsonStream::Row> rows;
+        QList<QJsonObject> objects;
         const int count = int(rng() % 4);
         for (int k = 0; k < count; ++k) {
             lines.append(randomText(rng));
+            // Flat objects of every kind of value, an empty one and one with a nested list.
+            objects.append(k % 3 == 0   ? QJsonObject{{"text", randomText(rng)},
+                                                    {"b", bool(rng() % 2)},
+                                                    {"n", int(rng() % 100)},
+                                                    {"z", QJsonValue()}}
+                           : k % 3 == 1 ? QJsonObject{}
+                                        : QJsonObject{{"list", QJsonArray{1, randomText(rng)}},
+                                                      {"o", QJsonObject{}}});
             const QJsonValue colour = k % 3 == 0   ? QJsonValue()
                                       : k % 3 == 1 ? QJsonValue(int(rng() % 8))
                                                    : QJsonValue(QStringLiteral("clRed"));
             rows.append({randomText(rng), colour});
         }
         const auto build = [&] {
-            QJsonObject inner{{"lines", JsonStream::stringArray(lines)},
-                              {"rows", JsonStream::rowArray(rows)},
-                              {"n", count}};
+            QJsonObject inner{
+                {"lines", JsonStream::stringArray(lines)},
+                {"rows", JsonStream::rowArray(rows)},
+                {"objects", JsonStream::objectArray(objects.size(),
+                                                    [&](qsizetype i) { return objects.at(i); })},
+                {"n", count}};
             return QJsonObject{{"a", JsonStream::stringArray(lines)},
                                {"inner", inner},
                                {"z", JsonStream::rowArray(rows)},
