@@ -40,7 +40,7 @@ TEST(CliHelp, HelpAndVersionGoToStdoutAndWriteNothing) {
         const qsizetype options = lines.indexOf("options:");
         ASSERT_GE(options, 2) << command.toStdString();
         for (qsizetype k = 1; k < lines.size(); ++k) {
-            const QByteArray start = k < options ? ("  " + command + " ").toUtf8() : "  --";
+            const QByteArray start = k < options ? ("  " + command + " ").toUtf8() : "  -";
             EXPECT_TRUE(k == options || lines.at(k).startsWith(start)) << lines.at(k).toStdString();
         }
         const CliRun version = testsupport::runCli(home.path(), {command, "--version"});
