@@ -303,8 +303,14 @@ QString IniFile::valueIn(const QList<Entry>& entries, const QString& key, const 
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
-    const DirectoryLock lock = DirectoryLock::forFile(m_path);
+    // A value the file already holds changes nothing: found without the lock (every write is
+    // an atomic rename), so engines started side by side do not queue for it.
     RawLines lines = linesForWriting(m_path);
+    if (!applyWrite(lines, section, key, value)) {
+        return;
+    }
+    const DirectoryLock lock = DirectoryLock::forFile(m_path);
+    lines = linesForWriting(m_path);
     if (applyWrite(lines, section, key, value)) {
         store(m_path, lines);
     }
