@@ -17,10 +17,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
+launcher=()
+if command -v ccache > /dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
 if [ ! -f "$build/build.ninja" ] || grep -q '^CARTOVEX_CORE_ONLY:BOOL=ON' "$build/CMakeCache.txt"; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCARTOVEX_CORE_ONLY=OFF \
-          -DCARTOVEX_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
-          -DCMAKE_C_COMPILER_LAUNCHER=ccache > /dev/null
+          -DCARTOVEX_BENCH=ON -DBUILD_TESTING=OFF "${launcher[@]}" > /dev/null
 fi
 cmake --build "$build" --target cartovex-cli cartovex-genreport cartovex-genabend bench_parser \
       bench_window > /dev/null

@@ -42,6 +42,7 @@ FleetRow analyse(const QString& file, int number, const QString& htmlDir) {
     dialogs.setEcho(false);
     NullProgress progress;
     const auto engine = std::make_unique<Engine>(dialogs, progress);
+    engine->loader().setKeepReportText(false);  // never shown here
     try {
         if (!engine->create()) {
             row.error = QStringLiteral("Windows directory not found!");

@@ -116,10 +116,13 @@ int run(CliOptions& options) {
     if (command == QLatin1String("options")) {
         return commands::options(options);
     }
-    if (!options.rejectUnknown()) {
-        return usage(options.error);
+    if (command == QLatin1String("db")) {
+        if (!options.rejectUnknown()) {
+            return usage(options.error);
+        }
+        return commands::db(options);
     }
-    return commands::db(options);
+    return usage(QStringLiteral("unknown command ") + command);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ int lockFolder(const QString& folder, QDeadlineTimer deadline) {
 
 DirectoryLock::DirectoryLock(const QString& folder) : m_folder(folderKey(folder)) {
     const QDeadlineTimer deadline(waitLimit());
-    if (!gate().tryLock(waitLimit())) {
+    if (!gate().tryLock(int(deadline.remainingTime()))) {
         busy(m_folder);
     }
     Held& h = held()[m_folder];

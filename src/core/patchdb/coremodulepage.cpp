@@ -1,38 +1,13 @@
 #include "patchdb/coremodulepage.h"
 
 #include "ini/directorylock.h"
+#include "patchdb/customentrylines.h"
 #include "patchdb/patchdatabasemanager.h"
 #include "text/caserules.h"
 
 namespace {
 
 const QString CoreSection = QStringLiteral("Core DXPs");
-
-// The indexes of the lines inside every section whose header contains "Core DXPs", each up to
-// the next header or empty line.
-QList<qsizetype> coreLines(const QStringList& text) {
-    QList<qsizetype> lines;
-    bool inside = false;
-    for (qsizetype k = 0; k < text.size(); ++k) {
-        const QString& line = text.at(k);
-        if (!inside) {
-            inside = line.startsWith(u'[') && line.contains(CoreSection);
-            continue;
-        }
-        if (line.isEmpty() || line.startsWith(u'[')) {
-            inside = false;  // the header that ends the section is not examined itself
-            continue;
-        }
-        lines.append(k);
-    }
-    return lines;
-}
-
-// A line's key: the text before "=", or the whole line when it has none.
-QString keyOf(const QString& line) {
-    const qsizetype equals = line.indexOf(u'=');
-    return equals < 0 ? line : line.left(equals);
-}
 
 }  // namespace
 
@@ -50,8 +25,8 @@ void CoreModulePage::ReadCoreModuleList() {
     const QList<IniFile::Entry> entries =
         m_manager.databases().CurrentDatabase().readSectionEntries(CoreSection);
     const QStringList& text = m_manager.databaseText();
-    for (const qsizetype line : coreLines(text)) {
-        const QString key = keyOf(text.at(line));
+    for (const qsizetype line : customlines::sectionLineIndexes(text, CoreSection)) {
+        const QString key = customlines::keyOf(text.at(line));
         m_keys.append(key);
         m_versions.append(IniFile::valueIn(entries, key, QStringLiteral("No Version")));
     }
@@ -119,8 +94,8 @@ void CoreModulePage::remove() {
     // key that merely begins with it.
     const QStringList& text = m_manager.databaseText();
     qsizetype line = -1;
-    for (const qsizetype k : coreLines(text)) {
-        if (line < 0 && keyOf(text.at(k)) == NewDXPEdit) {
+    for (const qsizetype k : customlines::sectionLineIndexes(text, CoreSection)) {
+        if (line < 0 && customlines::keyOf(text.at(k)) == NewDXPEdit) {
             line = k;
         }
     }

@@ -12,14 +12,23 @@ bool isHeader(const QString& line) {
 
 QStringList sectionLines(const QStringList& text, const QString& name) {
     QStringList out;
+    for (const qsizetype k : sectionLineIndexes(text, name)) {
+        out.append(text.at(k));
+    }
+    return out;
+}
+
+QList<qsizetype> sectionLineIndexes(const QStringList& text, const QString& name) {
+    QList<qsizetype> out;
     bool inside = false;
-    for (const QString& line : text) {
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const QString& line = text.at(k);
         if (!inside) {
             inside = isHeader(line) && line.contains(name);
         } else if (line.isEmpty() || isHeader(line)) {
             inside = false;
         } else {
-            out.append(line);
+            out.append(k);
         }
     }
     return out;

@@ -11,6 +11,8 @@ namespace customlines {
 // next header line or empty line. A header line that directly ends such a section is not
 // itself taken as a header.
 QStringList sectionLines(const QStringList& text, const QString& name);
+// The same lines as their indexes in `text`.
+QList<qsizetype> sectionLineIndexes(const QStringList& text, const QString& name);
 
 // The key of an entry line: the text before the first "=", or the whole line without one.
 QString keyOf(const QString& line);

@@ -26,6 +26,22 @@ QTextCharFormat charFormat(const ReportParagraph& paragraph) {
     return format;
 }
 
+// The document as the bytes of a PDF file.
+QByteArray renderPdf(const PrintedDocument& printed, const QPageLayout& layout, int resolution) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(printed.title);
+        writer.setResolution(resolution);
+        writer.setPageLayout(layout);
+        QTextDocument document;
+        fillDocument(document, printed);
+        document.print(&writer);
+    }  // the writer completes the PDF when it goes
+    return buffer.data();
+}
+
 }  // namespace
 
 void fillDocument(QTextDocument& document, const PrintedDocument& printed) {
@@ -44,21 +60,6 @@ void fillDocument(QTextDocument& document, const PrintedDocument& printed) {
         // An empty paragraph keeps the height of its size through the block's char format.
         cursor.insertText(paragraph.text, format);
     }
-}
-
-QByteArray renderPdf(const PrintedDocument& printed, const QPageLayout& layout, int resolution) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(printed.title);
-        writer.setResolution(resolution);
-        writer.setPageLayout(layout);
-        QTextDocument document;
-        fillDocument(document, printed);
-        document.print(&writer);
-    }  // the writer completes the PDF when it goes
-    return buffer.data();
 }
 
 QString writePdf(const PrintedDocument& printed, const QString& path) {

@@ -18,8 +18,6 @@ void fillDocument(QTextDocument& document, const PrintedDocument& printed);
 // Prints the document as one job on an already configured printer; a printer that prints to a
 // PDF file writes it as writePdf does. Returns the error text, or a null string.
 QString print(QPrinter& printer, const PrintedDocument& printed);
-// The document as the bytes of a PDF file.
-QByteArray renderPdf(const PrintedDocument& printed, const QPageLayout& layout, int resolution);
 // Writes the document to a PDF file: rendered in memory, then written by the atomic writer, so
 // the file appears only when it was written whole (a file that stood there before is replaced)
 // and a full disk leaves no file. Returns "Unable to write to <path>", or a null string. The

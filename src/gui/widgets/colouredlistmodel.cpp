@@ -48,16 +48,19 @@ QVariant ColouredListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const Row row = this->row(index.row());
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return row.text;
+            return m_lines.isEmpty() ? m_rows.at(index.row()).text : m_lines.at(index.row());
         case Qt::BackgroundRole:
-            return row.colours ? QVariant(toColor(row.colours->background)) : QVariant();
         case Qt::ForegroundRole:
-            return row.colours ? QVariant(toColor(row.colours->text)) : QVariant();
+            break;
         default:
-            return {};
+            return {};  // the colour rule runs only for the two roles that need it
     }
+    const std::optional<ColourPair> colours = row(index.row()).colours;
+    if (!colours) {
+        return {};
+    }
+    return toColor(role == Qt::BackgroundRole ? colours->background : colours->text);
 }

@@ -149,8 +149,8 @@ QString ReportTextView::selectedText() const {
     if (from == to) {
         return QString();
     }
-    return m_text->joined().mid(m_text->lineStart(from.line) + from.column,
-                                offsetOf(to) - offsetOf(from));
+    const int start = offsetOf(from);
+    return m_text->joined().mid(start, offsetOf(to) - start);
 }
 
 void ReportTextView::moveCaret(TextPosition to, bool keepAnchor) {

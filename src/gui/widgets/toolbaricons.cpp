@@ -68,11 +68,9 @@ QIcon drawn(const char* name) {
 
 QIcon icon(Picture picture) {
     const Source source = sourceOf(picture);
-    return QIcon::fromTheme(QLatin1String(source.themeName), drawn(source.drawing));
-}
-
-QIcon drawnIcon(Picture picture) {
-    return drawn(sourceOf(picture).drawing);
+    // The drawing is rendered only where the theme lacks the icon.
+    const QString name = QLatin1String(source.themeName);
+    return QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : drawn(source.drawing);
 }
 
 }  // namespace toolbaricons

@@ -24,7 +24,5 @@ enum class Picture {
 };
 
 QIcon icon(Picture picture);
-// Our own drawing alone, whatever the theme holds.
-QIcon drawnIcon(Picture picture);
 
 }  // namespace toolbaricons

@@ -190,17 +190,12 @@ QGroupBox* OptionsForm::createConnectionGroup(QWidget* parent) {
         hidden->setEnabled(false);
         hidden->hide();
     }
-    auto* securityLabel = new QLabel(QStringLiteral("Security:"), group);
     m_security = new QComboBox(group);
     m_security->setObjectName(QStringLiteral("FtpSecurityComboBox"));
-    m_security->setAccessibleName(QStringLiteral("Security"));
     for (FtpSecurity s : {FtpSecurity::Off, FtpSecurity::WhenAvailable, FtpSecurity::Required}) {
         m_security->addItem(ftpsecurity::text(s));
     }
-    securityLabel->setBuddy(m_security);
-    grid->addWidget(securityLabel, 6, 0);
-    grid->addWidget(m_security, 6, 1, 1, 2);
-    m_ftpControls << securityLabel << m_security;
+    addRow(group, 6, QStringLiteral("Security:"), m_security);
     m_caFile = addField(group, 7, QStringLiteral("CA File:"), "FtpCaFileEdit");
     m_checkRemoteFile = new QCheckBox(QStringLiteral("Check Remote File"), group);
     m_checkRemoteFile->setObjectName(QStringLiteral("chkCheckRemoteFile"));
@@ -218,16 +213,20 @@ QGroupBox* OptionsForm::createConnectionGroup(QWidget* parent) {
 
 QLineEdit* OptionsForm::addField(QGroupBox* group, int row, const QString& caption,
                                  const char* name) {
-    auto* label = new QLabel(caption, group);
     auto* edit = new QLineEdit(group);
     edit->setObjectName(QLatin1String(name));
-    edit->setAccessibleName(caption.chopped(1));
-    label->setBuddy(edit);
+    addRow(group, row, caption, edit);
+    return edit;
+}
+
+void OptionsForm::addRow(QGroupBox* group, int row, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, group);
+    field->setAccessibleName(caption.chopped(1));  // the caption without its colon
+    label->setBuddy(field);
     auto* grid = static_cast<QGridLayout*>(group->layout());
     grid->addWidget(label, row, 0);
-    grid->addWidget(edit, row, 1, 1, 2);
-    m_ftpControls << label << edit;
-    return edit;
+    grid->addWidget(field, row, 1, 1, 2);
+    m_ftpControls << label << field;
 }
 
 void OptionsForm::showEvent(QShowEvent* event) {

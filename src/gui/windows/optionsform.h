@@ -54,6 +54,8 @@ class OptionsForm : public QDialog {
     QGroupBox* createRadioGroup(QWidget* parent, const QString& title, const QStringList& items,
                                 QButtonGroup* group, bool columns);
     QLineEdit* addField(QGroupBox* group, int row, const QString& caption, const char* name);
+    // The caption and its field in one row of the group, enabled with the FTP fields.
+    void addRow(QGroupBox* group, int row, const QString& caption, QWidget* field);
     void FormActivate();
     void render();
     void renderEnabled();

@@ -26,6 +26,7 @@ FtpStatusView sampleTransfer() {
     view.RemoteFile = QStringLiteral("/outgoing/cartvxdb.ini");
     view.SavingTo = QStringLiteral("~/.config/cartovex/quarixdb.ini");
     view.Status = QStringLiteral("61440 of 150000 bytes received");
+    view.Connection = QStringLiteral("Connected (TLS)");
     view.barMaximum = 150000;
     view.barPosition = 61440;
     return view;
