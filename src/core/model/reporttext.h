@@ -33,7 +33,7 @@ class ReportText {
         return QStringView(m_text).sliced(from, start(std::size_t(i) + 1) - 1 - from);
     }
     // Where line i begins in joined(); line size() "begins" one past the end of the text.
-    qsizetype lineStart(qsizetype i) const { return m_starts[std::size_t(i)]; }
+    qsizetype lineStart(qsizetype i) const { return start(std::size_t(i)); }
     // Every line joined by "\n".
     const QString& joined() const { return m_text; }
     // Empties the text and frees its memory.

@@ -15,8 +15,8 @@ namespace htmlpage {
 
 // Writes the page to the device; false when a write failed.
 bool write(Engine& engine, QIODevice& device);
-// Writes the page to a file that replaces `path` only once it is complete. Returns the error
-// message ("Unable to write to PATH") or a null string.
+// Writes the page to `path` in place; a page that could not be written whole is removed.
+// Returns the error message ("Unable to write to PATH") or a null string.
 QString save(Engine& engine, const QString& path);
 
 }  // namespace htmlpage
