@@ -1,52 +1,116 @@
 #include "model/reporttext.h"
 
 #include "text/codepage.h"
+#include "text/memoryhints.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
-// Bytes read at a time: small enough to stay in the cache while they are decoded.
+// Bytes read at a time: small enough to be split while they are still in the cache.
 constexpr qint64 ChunkSize = 256 * 1024;
+
+// Where the next CR or LF lies at or after from, or n when there is none. Report lines are
+// short, so sixteen bytes are tested at a time where the processor can.
+qsizetype nextBreak(const char* p, qsizetype from, qsizetype n) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; from + 16 <= n; from += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
+        const int hits =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+        if (hits != 0) {
+            return from + __builtin_ctz(unsigned(hits));
+        }
+    }
+#endif
+    while (from < n && p[from] != '\r' && p[from] != '\n') {
+        ++from;
+    }
+    return from;
+}
+
+// Code-page bytes as text: ASCII stands for itself, so every byte is widened in one simple
+// pass and only the others are looked up afterwards.
+void decodeBytes(const char* bytes, qsizetype n, char16_t* to) {
+    unsigned high = 0;
+    for (qsizetype k = 0; k < n; ++k) {
+        const uchar b = uchar(bytes[k]);
+        to[k] = b;
+        high |= b;
+    }
+    if ((high & 0x80) != 0) {
+        const auto* table = codepage::byteTable();
+        const QString decoded =
+            table == nullptr ? codepage::decode(QByteArray(bytes, n)) : QString();
+        for (qsizetype k = 0; k < n; ++k) {
+            to[k] = table != nullptr     ? (*table)[uchar(bytes[k])]
+                    : k < decoded.size() ? decoded.at(k).unicode()
+                                         : u'\ufffd';
+        }
+    }
+}
+
+QString decodeBytes(const char* bytes, qsizetype n) {
+    if (codepage::byteTable() == nullptr) {
+        return codepage::decode(QByteArray(bytes, n));
+    }
+    QString out(n, Qt::Uninitialized);
+    decodeBytes(bytes, n, reinterpret_cast<char16_t*>(out.data()));
+    return out;
+}
+
+// The byte the code page gives the character, or -1 when it has none.
+int byteOf(char16_t c) {
+    const auto* table = codepage::byteTable();
+    if (table == nullptr) {
+        return c < 0x80 ? int(c) : -1;
+    }
+    if (c < 0x80 && (*table)[c] == c) {
+        return int(c);
+    }
+    const auto at = std::find(table->begin(), table->end(), c);
+    return at == table->end() ? -1 : int(at - table->begin());
+}
 
 }  // namespace
 
-// Decodes text given piece by piece into the joined text: every break (CR LF, LF or a lone CR)
-// becomes one "\n", a final break is dropped, and each line's start is noted. A CR LF split
-// between two pieces is still one break.
-class ReportText::Joiner {
+// Turns the bytes of a file, kept in the text, into its lines in place, piece by piece as they
+// are read (while a piece is still in the cache): every break (CR LF, LF or a lone CR) becomes
+// one "\n", a final break is dropped, and each line's start is noted. The lines move towards
+// the front of the buffer as breaks shrink, so they never overtake the bytes still to split.
+class ReportText::Splitter {
   public:
-    Joiner(ReportText& text, qsizetype expected) : m_text(text) {
-        m_text = ReportText();
-        m_text.m_text = QString(expected, Qt::Uninitialized);
-        m_out = reinterpret_cast<char16_t*>(m_text.m_text.data());
-    }
+    explicit Splitter(ReportText& text) : m_text(text) {}
 
-    template <typename CharAt>
-    void feed(CharAt at, qsizetype n) {
-        makeRoom(n);
-        char16_t* const out = m_out;
-        qsizetype w = m_written;
-        for (qsizetype r = 0; r < n; ++r) {
-            const char16_t c = at(r);
-            if (c != u'\n' && c != u'\r') {
-                out[w++] = c;
-                m_afterCr = false;
-                continue;
+    // Splits the bytes up to end; a CR as the last of them waits for the next piece, whose first
+    // byte may be its LF, unless this is the last piece.
+    void feed(qsizetype end, bool last) {
+        char* const p = m_text.m_bytes.data();
+        while (m_read < end) {
+            const qsizetype at = nextBreak(p, m_read, end);
+            if (m_written != m_read) {
+                std::memmove(p + m_written, p + m_read, std::size_t(at - m_read));
             }
-            if (c == u'\n' && m_afterCr) {
-                m_afterCr = false;  // the LF of a CR LF
-                continue;
+            m_written += at - m_read;
+            m_read = at;
+            if (at == end || (p[at] == '\r' && at + 1 == end && !last)) {
+                break;
             }
+            // The break's length is read before its first byte may be overwritten by the "\n".
+            m_read = p[at] == '\r' && at + 1 < end && p[at + 1] == '\n' ? at + 2 : at + 1;
             addStart(m_lineStart);
-            out[w++] = u'\n';
-            m_lineStart = w;
-            m_afterCr = c == u'\r';
+            p[m_written++] = '\n';
+            m_lineStart = m_written;
         }
-        m_written = w;
     }
 
     void finish() {
@@ -56,48 +120,44 @@ class ReportText::Joiner {
             --m_written;  // a final break does not start another line
         }
         addStart(m_written + 1);
-        m_text.m_text.truncate(m_written);
+        m_text.m_bytes.truncate(m_written);
     }
 
   private:
-    void makeRoom(qsizetype n) {
-        QString& text = m_text.m_text;
-        if (m_written + n > text.size()) {  // the file grew while it was read
-            text.resize(std::max(text.size() * 2, m_written + n));
-            m_out = reinterpret_cast<char16_t*>(text.data());
-        }
-    }
-
     void addStart(qsizetype start) {
-        if (m_text.m_wideStarts.empty() && start > std::numeric_limits<quint32>::max()) {
-            m_text.m_wideStarts.assign(m_text.m_starts.begin(), m_text.m_starts.end());
-            m_text.m_starts = {};
-        }
-        if (m_text.m_wideStarts.empty()) {
+        if (start <= qsizetype(std::numeric_limits<quint32>::max()) &&
+            m_text.m_wideStarts.empty()) {
             m_text.m_starts.push_back(quint32(start));
         } else {
-            m_text.m_wideStarts.push_back(start);
+            m_text.addStart(start);
         }
     }
 
     ReportText& m_text;
-    char16_t* m_out = nullptr;
+    qsizetype m_read = 0;
     qsizetype m_written = 0;
     qsizetype m_lineStart = 0;
-    bool m_afterCr = false;
 };
+
+void ReportText::addStart(qsizetype start) {
+    if (m_wideStarts.empty() && start > std::numeric_limits<quint32>::max()) {
+        m_wideStarts.assign(m_starts.begin(), m_starts.end());
+        m_starts = {};
+    }
+    if (m_wideStarts.empty()) {
+        m_starts.push_back(quint32(start));
+    } else {
+        m_wideStarts.push_back(start);
+    }
+}
 
 ReportText ReportText::decode(const QByteArray& bytes) {
     ReportText text;
-    Joiner joiner(text, bytes.size());
-    if (const auto* table = codepage::byteTable()) {
-        const uchar* from = reinterpret_cast<const uchar*>(bytes.constData());
-        joiner.feed([&](qsizetype r) { return (*table)[from[r]]; }, bytes.size());
-    } else {
-        const QString decoded = codepage::decode(bytes);
-        joiner.feed([&](qsizetype r) { return decoded.at(r).unicode(); }, decoded.size());
-    }
-    joiner.finish();
+    text.m_bytes = bytes;
+    text.m_bytes.detach();
+    Splitter splitter(text);
+    splitter.feed(text.m_bytes.size(), true);
+    splitter.finish();
     return text;
 }
 
@@ -108,13 +168,18 @@ bool ReportText::read(const QString& path, ReportText& text, qint64& size) {
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return false;
     }
-    const qint64 expected = std::clamp<qint64>(file.size(), 0, std::numeric_limits<int>::max());
-    Joiner joiner(text, qsizetype(expected));
-    const auto* table = codepage::byteTable();
-    QStringDecoder decoder("windows-1252");
-    QByteArray chunk(ChunkSize, Qt::Uninitialized);
+    // Read straight into the text's own buffer, grown should the file grow while it is read.
+    QByteArray& bytes = text.m_bytes;
+    bytes.resize(std::clamp<qint64>(file.size(), 0, std::numeric_limits<int>::max()) + 1);
+    memoryhints::preferLargePages(bytes.data(), std::size_t(bytes.size()));
+    text.m_starts.reserve(std::size_t(bytes.size() / 8 + 2));
+    memoryhints::preferLargePages(text.m_starts.data(), text.m_starts.capacity() * 4);
+    Splitter splitter(text);
     for (;;) {
-        const qint64 got = file.read(chunk.data(), ChunkSize);
+        if (size == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const qint64 got = file.read(bytes.data() + size, std::min(ChunkSize, bytes.size() - size));
         if (got < 0) {
             text = ReportText();
             size = 0;
@@ -124,28 +189,67 @@ bool ReportText::read(const QString& path, ReportText& text, qint64& size) {
             break;
         }
         size += got;
-        if (table != nullptr) {
-            const uchar* from = reinterpret_cast<const uchar*>(chunk.constData());
-            joiner.feed([&](qsizetype r) { return (*table)[from[r]]; }, qsizetype(got));
-        } else {
-            const QString decoded = decoder.decode(QByteArrayView(chunk.constData(), got));
-            joiner.feed([&](qsizetype r) { return decoded.at(r).unicode(); }, decoded.size());
-        }
+        splitter.feed(size, false);
     }
-    joiner.finish();
+    splitter.feed(size, true);
+    splitter.finish();
     return true;
 }
 
 ReportText ReportText::fromLines(const QStringList& lines) {
     ReportText text;
-    Joiner joiner(text, 0);
-    for (qsizetype k = 0; k < lines.size(); ++k) {
-        const QString& line = lines.at(k);
-        joiner.feed([&](qsizetype r) { return line.at(r).unicode(); }, line.size());
-        joiner.feed([](qsizetype) { return u'\n'; }, 1);
+    qsizetype total = 0;
+    bool wide = false;
+    for (const QString& line : lines) {
+        total += line.size() + 1;
+        wide = wide || std::any_of(line.begin(), line.end(),
+                                   [](QChar c) { return byteOf(c.unicode()) < 0; });
     }
-    joiner.finish();
+    if (wide) {
+        text.m_wide = lines.join(u'\n');
+    } else {
+        text.m_bytes.reserve(total);
+        for (const QString& line : lines) {
+            for (const QChar c : line) {
+                text.m_bytes.append(char(byteOf(c.unicode())));
+            }
+            text.m_bytes.append('\n');
+        }
+        text.m_bytes.chop(text.m_bytes.isEmpty() ? 0 : 1);
+    }
+    qsizetype at = 0;
+    for (const QString& line : lines) {
+        text.addStart(at);
+        at += line.size() + 1;
+    }
+    text.addStart(std::max<qsizetype>(at, 1));
     return text;
+}
+
+QString ReportText::at(qsizetype i) const {
+    if (isWide()) {
+        return wideLine(i).toString();
+    }
+    const QByteArrayView bytes = lineBytes(i);
+    return decodeBytes(bytes.data(), bytes.size());
+}
+
+void ReportText::decodeLine(qsizetype i, char16_t* out) const {
+    if (isWide()) {
+        const QStringView line = wideLine(i);
+        std::copy(line.utf16(), line.utf16() + line.size(), out);
+    } else {
+        const QByteArrayView bytes = lineBytes(i);
+        decodeBytes(bytes.data(), bytes.size(), out);
+    }
+}
+
+QString ReportText::text(qsizetype from, qsizetype to) const {
+    if (to <= from) {
+        return QString();
+    }
+    return isWide() ? m_wide.mid(from, to - from)
+                    : decodeBytes(m_bytes.constData() + from, to - from);
 }
 
 void ReportText::clear() {

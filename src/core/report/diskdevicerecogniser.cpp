@@ -22,6 +22,11 @@ bool beginsWithDigit(const QString& text) {
 }  // namespace
 
 void DiskDeviceRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_on ? 0 : SectionStart.mask();
+}
+
+void DiskDeviceRecogniser::look(int i) {
     if (!m_on) {
         m_on = m_ctx.has(i, SectionStart);
         return;

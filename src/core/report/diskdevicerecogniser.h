@@ -11,6 +11,7 @@ class DiskDeviceRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     void deviceLine(int i, const QString& line);
     void closeDevice();
 

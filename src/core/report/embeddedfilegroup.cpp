@@ -14,9 +14,17 @@ EmbeddedFileGroup::EmbeddedFileGroup(ParseContext& context)
 }
 
 void EmbeddedFileGroup::onLine(int i) {
-    const bool anyOn = std::any_of(m_files.cbegin(), m_files.cend(),
-                                   [](const EmbeddedFileRecogniser& f) { return f.isOn(); });
-    if (!anyOn && !m_ctx.has(i, m_anyTop)) {
+    look(i);
+    m_wakeMask = anyOn() ? 0 : m_anyTop.mask();
+}
+
+bool EmbeddedFileGroup::anyOn() const {
+    return std::any_of(m_files.cbegin(), m_files.cend(),
+                       [](const EmbeddedFileRecogniser& f) { return f.isOn(); });
+}
+
+void EmbeddedFileGroup::look(int i) {
+    if (!anyOn() && !m_ctx.has(i, m_anyTop)) {
         return;
     }
     for (EmbeddedFileRecogniser& file : m_files) {

@@ -15,6 +15,9 @@ class EmbeddedFileGroup : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
+    bool anyOn() const;
+
     LineMarker m_anyTop;
     int m_sharedFirstLine = 0;
     std::vector<EmbeddedFileRecogniser> m_files;

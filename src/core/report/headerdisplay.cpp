@@ -2,7 +2,12 @@
 
 #include "report/parsecontext.h"
 
-void HeaderDisplay::onLine(int) {
+void HeaderDisplay::onLine(int i) {
+    look(i);
+    m_wakeMask = m_ctx.headerShown ? ~quint64(0) : 0;
+}
+
+void HeaderDisplay::look(int) {
     if (m_ctx.headerMode || m_ctx.headerShown) {
         return;
     }

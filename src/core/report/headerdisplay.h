@@ -8,4 +8,7 @@ class HeaderDisplay : public LineRecogniser {
   public:
     using LineRecogniser::LineRecogniser;
     void onLine(int i) override;
+
+  private:
+    void look(int);
 };

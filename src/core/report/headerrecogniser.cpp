@@ -30,6 +30,11 @@ const QString LowLruSuggestion =
 }  // namespace
 
 void HeaderRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_ctx.headerMode ? 0 : TitleMarker.mask();
+}
+
+void HeaderRecogniser::look(int i) {
     const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (m_ctx.has(i, TitleMarker)) {

@@ -11,6 +11,7 @@ class HeaderRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     void serverName(const QString& value);
     void memory(int i, const QString& value);
     void lruSittingTime(const QString& line);

@@ -13,6 +13,11 @@ const LineMarker IrqLabel{QStringLiteral("IRQ...........: ")};
 }  // namespace
 
 void LanDriverRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_on ? 0 : SectionStart.mask();
+}
+
+void LanDriverRecogniser::look(int i) {
     const QStringView line = m_ctx.view(i);
     if (!m_on) {
         m_on = m_ctx.has(i, SectionStart);

@@ -11,6 +11,7 @@ class LanDriverRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     DeviceParseState& m_state;
     bool m_on = false;
 };

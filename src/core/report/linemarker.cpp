@@ -1,9 +1,12 @@
 #include "report/linemarker.h"
 
+#include "text/codepage.h"
+
 #include <array>
 #include <string_view>
 
-LineMarker::LineMarker(const QString& text) : m_text(text), m_mask(maskOf(text)) {}
+LineMarker::LineMarker(const QString& text)
+    : m_text(text), m_bytes(codepage::encode(text)), m_mask(maskOf(text)) {}
 
 namespace {
 
@@ -41,6 +44,19 @@ quint64 LineMarker::maskOf(QStringView text) {
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
+        mask |= c < 128 ? bits[c] : OtherBit;
+    }
+    return mask;
+}
+
+quint64 LineMarker::maskOf(QByteArrayView bytes) {
+    // A byte above 127 is never an ASCII character in the code page, as above.
+    const std::array<quint64, 128>& bits = asciiBits();
+    quint64 mask = OtherBit;
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar c = p[i];
         mask |= c < 128 ? bits[c] : OtherBit;
     }
     return mask;

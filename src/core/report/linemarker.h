@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <string_view>
 
 // A text that a recogniser looks for anywhere in a line, with a summary of the characters it
 // needs. A line's summary (one bit per character class) tells at once that most lines cannot
@@ -11,14 +14,19 @@ class LineMarker {
     explicit LineMarker(const QString& text);
 
     const QString& text() const { return m_text; }
+    // The text in the code page of the report's bytes.
+    std::string_view bytes() const { return {m_bytes.constData(), std::size_t(m_bytes.size())}; }
     quint64 mask() const { return m_mask; }
 
     // The summary of a text: one bit for each letter (either case), digit and common
     // punctuation mark it holds, and bit 63 always, which also stands for every other character
     // (so a summary is never 0, and such characters rule nothing out).
     static quint64 maskOf(QStringView text);
+    // The same for code-page bytes.
+    static quint64 maskOf(QByteArrayView bytes);
 
   private:
     QString m_text;
+    QByteArray m_bytes;
     quint64 m_mask;
 };

@@ -61,6 +61,11 @@ bool hasVersion(const ParseContext& ctx, int i) {
 }  // namespace
 
 void ModuleListingRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_inListing ? 0 : ModuleListing.mask() & PatchList.mask() & ModulesList.mask();
+}
+
+void ModuleListingRecogniser::look(int i) {
     const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (!m_inListing) {

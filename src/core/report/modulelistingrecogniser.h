@@ -12,6 +12,7 @@ class ModuleListingRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     void startPatchList(int i);
     void moduleLine(int i, QStringView line);
 

@@ -8,21 +8,27 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       startedByCompare(startedByCompare_),
       m_lines(model_.ReportLines) {}
 
-const QString& ParseContext::line(int i) const {
+ParseContext::TextSlot& ParseContext::decoded(int i) const {
     if (i < 0 || i >= m_lines.size()) {
         return m_empty;
     }
     TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];
-    if (slot.line != i) {
-        slot.line = i;
-        slot.text = m_lines.at(i).toString();
+    const qsizetype length = m_lines.lineLength(i);
+    if (length > slot.capacity) {
+        slot.capacity = std::max<qsizetype>(length, 256);
+        slot.chars = std::make_unique_for_overwrite<char16_t[]>(std::size_t(slot.capacity));
     }
-    return slot.text;
+    m_lines.decodeLine(i, slot.chars.get());
+    slot.line = i;
+    slot.size = length;
+    slot.textMade = false;
+    return slot;
 }
 
 quint64 ParseContext::summarise(int i) const {
     MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
-    slot = {i, LineMarker::maskOf(m_lines.at(i))};
+    slot = {i, m_lines.isWide() ? LineMarker::maskOf(m_lines.wideLine(i))
+                                : LineMarker::maskOf(m_lines.lineBytes(i))};
     return slot.mask;
 }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
+#include <string_view>
 
 // What every recogniser of one parse shares: the model and views it fills, the report's
 // lines with look-ahead, the hooks, and the header states that two recognisers use.
@@ -25,10 +27,19 @@ class ParseContext {
 
     // Line i of the report; a line beyond the last one reads as empty. The reference stays
     // valid while only lines less than eight apart from i are read.
-    const QString& line(int i) const;
-    // The same line as a view into the report's text, which costs nothing to take.
+    const QString& line(int i) const {
+        TextSlot& cached = m_texts[std::size_t(i) % m_texts.size()];
+        TextSlot& slot = cached.line == i && i >= 0 ? cached : decoded(i);
+        if (!slot.textMade) {
+            slot.text = slot.view().toString();
+            slot.textMade = true;
+        }
+        return slot.text;
+    }
+    // The same line as a view, valid as long as the reference is; it costs no string.
     QStringView view(int i) const {
-        return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : QStringView();
+        const TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];
+        return slot.line == i && i >= 0 ? slot.view() : decoded(i).view();
     }
     int lineCount() const { return int(m_lines.size()); }
     // Line i contains the marker (a line beyond the last one is empty). Inline, as the
@@ -37,13 +48,24 @@ class ParseContext {
         if (i < 0 || i >= m_lines.size()) {
             return marker.text().isEmpty();
         }
-        return mayHave(i, marker) && m_lines.at(i).contains(marker.text());
+        if (!mayHave(i, marker)) {
+            return false;
+        }
+        if (m_lines.isWide()) {
+            return m_lines.wideLine(i).contains(marker.text());
+        }
+        const QByteArrayView bytes = m_lines.lineBytes(i);
+        return std::string_view(bytes.data(), std::size_t(bytes.size())).find(marker.bytes()) !=
+               std::string_view::npos;
     }
     // False when line i (which must exist) lacks a character of the marker, so it cannot hold
     // the marker nor any text made of the marker's characters and more.
     bool mayHave(int i, const LineMarker& marker) const {
         return (maskOfLine(i) & marker.mask()) == marker.mask();
     }
+
+    // The character summary of line i, which must exist.
+    quint64 summary(int i) const { return maskOfLine(i); }
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);
@@ -55,21 +77,30 @@ class ParseContext {
         return slot.line == i ? slot.mask : summarise(i);
     }
     quint64 summarise(int i) const;
+    struct TextSlot;
+    // Decodes line i into its slot (or gives an empty slot for a line beyond the last one).
+    TextSlot& decoded(int i) const;
 
     const ReportText& m_lines;
-    const QString m_empty;
     // The last lines looked at, as text and as character summaries: the recognisers look at
-    // most four lines ahead, so a few slots serve a whole parse and each line becomes a string
-    // of its own only while it is being read.
+    // most four lines ahead, so a few slots serve a whole parse and each line is decoded only
+    // while it is being read, into a slot's string that keeps its memory.
     struct TextSlot {
         int line = -1;
+        std::unique_ptr<char16_t[]> chars;
+        qsizetype size = 0;
+        qsizetype capacity = 0;
+        bool textMade = true;  // text holds the line (made only when a reader asks for it)
         QString text;
+
+        QStringView view() const { return QStringView(chars.get(), size); }
     };
     struct MaskSlot {
         int line = -1;
         quint64 mask = 0;
     };
     mutable std::array<TextSlot, 8> m_texts;
+    mutable TextSlot m_empty;
     mutable std::array<MaskSlot, 8> m_masks;
 };
 

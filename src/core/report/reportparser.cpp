@@ -54,8 +54,12 @@ void ReportParser::ParseReport(bool startedByCompare) {
     for (int i = 0; i < count; ++i) {
         m_progress.pumpEvents();
         m_progress.step();
+        const quint64 summary = ctx.summary(i);
         for (const auto& recogniser : recognisers) {
-            recogniser->onLine(i);
+            const quint64 wake = recogniser->wakeMask();
+            if ((summary & wake) == wake) {
+                recogniser->onLine(i);
+            }
         }
     }
     if (m_releaseText) {

@@ -19,6 +19,11 @@ VolumeRecord* VolumeStatsRecogniser::blockRecord() {
 }
 
 void VolumeStatsRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_inBlock ? 0 : BlockHeading.mask();
+}
+
+void VolumeStatsRecogniser::look(int i) {
     const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (!m_inBlock) {

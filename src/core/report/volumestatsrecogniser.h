@@ -13,6 +13,7 @@ class VolumeStatsRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     VolumeRecord* blockRecord();
 
     VolumeParseState& m_state;

@@ -11,6 +11,11 @@ const LineMarker TableEnd{QStringLiteral("*****")};
 }  // namespace
 
 void VolumeTableRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_inTable ? 0 : TableHeading.mask();
+}
+
+void VolumeTableRecogniser::look(int i) {
     const QStringView line = m_ctx.view(i);
     if (!m_inTable) {
         if (reporttext::beginsWith(line, u'V') && m_ctx.has(i, TableHeading)) {

@@ -13,6 +13,7 @@ class VolumeTableRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
+    void look(int i);
     void row(const QString& line);
 
     VolumeParseState& m_state;

@@ -84,7 +84,7 @@ int ReportTextView::lineCount() const {
 }
 
 QString ReportTextView::lineText(int line) const {
-    return line >= 0 && line < lineCount() ? m_text->at(line).toString() : QString();
+    return line >= 0 && line < lineCount() ? m_text->at(line) : QString();
 }
 
 int ReportTextView::lineLength(int line) const {
@@ -150,7 +150,7 @@ QString ReportTextView::selectedText() const {
         return QString();
     }
     const int start = offsetOf(from);
-    return m_text->joined().mid(start, offsetOf(to) - start);
+    return m_text->text(start, offsetOf(to));
 }
 
 void ReportTextView::moveCaret(TextPosition to, bool keepAnchor) {

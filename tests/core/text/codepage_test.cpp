@@ -33,12 +33,19 @@ TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
         for (const ReportText& text : {ReportText::decode(bytes), ReportText::fromLines(lines)}) {
             ASSERT_EQ(text.size(), lines.size());
             for (qsizetype i = 0; i < lines.size(); ++i) {
-                ASSERT_EQ(text.at(i).toString(), lines.at(i)) << "line " << i;
+                ASSERT_EQ(text.at(i), lines.at(i)) << "line " << i;
             }
             ASSERT_EQ(text.joined(), lines.join(u'\n'));
         }
     }
     EXPECT_EQ(codepage::decode(QByteArray("\x95\x80\x81")), QStringLiteral("\u2022\u20ac\u0081"));
+    // Text the code page cannot hold is kept as it is.
+    const QStringList wide{QStringLiteral("\u4e2d\u20ac"), QString(), QStringLiteral("x")};
+    const ReportText text = ReportText::fromLines(wide);
+    EXPECT_TRUE(text.isWide());
+    EXPECT_EQ(text.at(0), wide.at(0));
+    EXPECT_EQ(text.joined(), wide.join(u'\n'));
+    EXPECT_EQ(text.text(1, 5), QStringLiteral("\u20ac\n\nx"));
 }
 
 // A file is read in pieces: a CR LF split between two pieces is one break, and the text equals

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+
+// Hints to the system about how the program uses its memory.
+namespace memoryhints {
+
+// Asks for the memory from p on to be backed by large pages where the system offers them
+// (only the whole large pages inside it): a buffer of tens of megabytes then costs a few page
+// faults instead of thousands. Call it before the memory is first written.
+void preferLargePages(void* p, std::size_t size);
+
+}  // namespace memoryhints
