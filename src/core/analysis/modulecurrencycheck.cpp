@@ -5,6 +5,10 @@
 #include "analysis/moduleversion.h"
 #include "text/caserules.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 const QString NotFound = QStringLiteral("<Not Found...old DXP>");
@@ -43,50 +47,60 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
     }
     m_fileSets = inputs.currentDatabase.readSectionEntries(QStringLiteral("File Sets"));
     m_makerEntries = inputs.controlledDatabase.readSectionEntries(QStringLiteral("Core DXPs"));
-    const QStringList& loaded = m_model.OtherModules.lines();
+    // The core keys that apply to the server's version, in their order.
+    std::vector<std::pair<qsizetype, CoreModuleEntry>> keys;
     for (qsizetype i = 0; i < inputs.coreKeys.size(); ++i) {
-        const QString& key = inputs.coreKeys.at(i);
-        const QString current = inputs.coreVersions.value(i);
-        const CoreModuleEntry entry = CoreModuleEntry::parse(key);
-        if (!entry.appliesTo(m_model.OSVersion)) {
+        const CoreModuleEntry entry = CoreModuleEntry::parse(inputs.coreKeys.at(i));
+        if (entry.appliesTo(m_model.OSVersion)) {
+            keys.emplace_back(i, entry);
+        }
+    }
+    // One walk over the modules finds each key's modules; they are then taken key by key, each
+    // key's in the modules' order. A module's line is copied only on a match.
+    std::vector<std::pair<std::size_t, QString>> found;
+    m_model.OtherModules.forEachLine([&](const QString& e) {
+        m_progress.pumpEvents();
+        const QStringView nameView = loadedmodule::nameView(e);
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (caserules::equalsIgnoreCase(nameView, keys[k].second.module)) {
+                found.emplace_back(k, e);
+            }
+        }
+    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [k, e] : found) {
+        const QString& key = inputs.coreKeys.at(keys[k].first);
+        const QString current = inputs.coreVersions.value(keys[k].first);
+        const CoreModuleEntry& entry = keys[k].second;
+        const QString name = loadedmodule::nameView(e).toString();
+        QString version = loadedmodule::version(e, m_model.CompactModuleLines);
+        if (!version.isEmpty() && skipKnownVersion(current, version)) {
             continue;
         }
-        for (const QString& e : loaded) {
-            m_progress.pumpEvents();
-            // Every module is looked at for every core key: its name is copied only on a match.
-            const QStringView nameView = loadedmodule::nameView(e);
-            if (!caserules::equalsIgnoreCase(nameView, entry.module)) {
-                continue;
-            }
-            const QString name = nameView.toString();
-            QString version = loadedmodule::version(e, m_model.CompactModuleLines);
-            if (!version.isEmpty() && skipKnownVersion(current, version)) {
-                continue;
-            }
-            if (version.isEmpty()) {
-                version = NotFound;
-            }
-            if (entry.userEntry && !userEntryCounts(key, current)) {
-                continue;
-            }
-            if (version != NotFound && !moduleversion::isNewer(current, version)) {
-                continue;
-            }
-            const QString file = updateFile(inputs, key);
-            QStringList& s = m_model.Suggestions;
-            s.append(ServerModel::Bullet + entry.module + QStringLiteral(" is out of date."));
-            s.append(QStringLiteral("   Current version is ") + current +
-                     QStringLiteral(". Your version is ") + version + u'.');
-            if (!file.isEmpty()) {
-                s.append(QStringLiteral("   Apply the updates from the file ") + file + u'.');
-                m_state.FilesSuggested.add(file);
-            }
-            if (entry.userEntry) {
-                s.append(QStringLiteral("   (This data is from user-customized database)"));
-            }
-            s.append(QStringLiteral(" "));
-            m_state.OutOfDateModules.append(name);
-            m_state.OutOfDateDetails.append({entry.module, version, current, file});
+        if (version.isEmpty()) {
+            version = NotFound;
         }
+        if (entry.userEntry && !userEntryCounts(key, current)) {
+            continue;
+        }
+        if (version != NotFound && !moduleversion::isNewer(current, version)) {
+            continue;
+        }
+        const QString file = updateFile(inputs, key);
+        QStringList& s = m_model.Suggestions;
+        s.append(ServerModel::Bullet + entry.module + QStringLiteral(" is out of date."));
+        s.append(QStringLiteral("   Current version is ") + current +
+                 QStringLiteral(". Your version is ") + version + u'.');
+        if (!file.isEmpty()) {
+            s.append(QStringLiteral("   Apply the updates from the file ") + file + u'.');
+            m_state.FilesSuggested.add(file);
+        }
+        if (entry.userEntry) {
+            s.append(QStringLiteral("   (This data is from user-customized database)"));
+        }
+        s.append(QStringLiteral(" "));
+        m_state.OutOfDateModules.append(name);
+        m_state.OutOfDateDetails.append({entry.module, version, current, file});
     }
 }

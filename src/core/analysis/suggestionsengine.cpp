@@ -186,7 +186,7 @@ void SuggestionsEngine::reservedBuffers() {
 }
 
 void SuggestionsEngine::symmetricMultiprocessing() {
-    for (const QString& entry : m_model.OtherModules.lines()) {
+    m_model.OtherModules.forEachLine([this](const QString& entry) {
         m_progress.pumpEvents();
         if (entry.startsWith(QLatin1String("SMP.")) && entry.contains(QLatin1String("SMP.DXP"))) {
             m_smpLoaded = true;
@@ -194,7 +194,7 @@ void SuggestionsEngine::symmetricMultiprocessing() {
                  QStringLiteral("   completely certified to fully support SMP."), Blank});
             m_views.EngTypeEdit = QStringLiteral("SMP");
         }
-    }
+    });
 }
 
 void SuggestionsEngine::faultParameters(const QString& line, const QString& place) {
@@ -238,12 +238,12 @@ void SuggestionsEngine::oldDrivers() {
     if (!m_is41x) {
         return;
     }
-    for (const QString& entry : m_model.OtherModules.lines()) {
+    m_model.OtherModules.forEachLine([this](const QString& entry) {
         m_progress.pumpEvents();
         if (loadedmodule::isDriver(entry)) {
             m_state.DriverList.append(entry);
         }
-    }
+    });
     for (const QString& entry : std::as_const(m_state.DriverList)) {
         m_progress.pumpEvents();
         const qsizetype at = entry.indexOf(QLatin1String(", 199"));

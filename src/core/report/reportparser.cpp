@@ -72,7 +72,7 @@ void ReportParser::afterLoop(ParseContext& ctx, bool disksOrLanDone) {
     // The module and patch lists are put in order now, in one go each that cannot stop for the
     // window: the checks and analysis stages after the parse read them in order.
     m_progress.runAside([this] {
-        m_model.OtherModules.lines();
+        m_model.OtherModules.size();  // a big list stays in its compact form
         m_model.PatchEntries.lines();
     });
     if (disksOrLanDone) {

@@ -39,12 +39,13 @@ bool FastCollation::eligible(QStringView text) const {
     if (n > std::numeric_limits<qint32>::max()) {
         return false;
     }
+    // No early exit: nearly every text is eligible, and a loop without branches is faster.
+    unsigned missing = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] >= 128 || m_ranks[p[i]] == 0) {
-            return false;
-        }
+        const char16_t c = p[i];
+        missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);
     }
-    return true;
+    return missing == 0;
 }
 
 namespace {

@@ -118,6 +118,7 @@ int SortedTextList::compare(const QString& a, const QString& b) {
 
 bool SortedTextList::add(const QString& line) {
     settle();
+    expand();
     if (!m_keyed && !fast().eligible(line)) {
         switchToKeys();
     }
@@ -159,6 +160,7 @@ void SortedTextList::mergePending() const {
     if (count == 0) {
         return;
     }
+    expand();
     const FastCollation& ranks = fast();
     const auto less = [&ranks](const QString& a, const QString& b) {
         return ranks.compare(a, b) < 0;
@@ -173,8 +175,10 @@ void SortedTextList::mergePending() const {
                 m_lines.insert(at, std::move(line));
             }
         }
+    } else if (m_lines.isEmpty() && m_unique && std::size_t(count) >= RadixFrom) {
+        sortPending(true);
     } else {
-        sortPending();
+        sortPending(false);
         // Equal lines: the merged one first, then the pending ones in the order they came in;
         // in unique mode only the first of them stays.
         QStringList merged;
@@ -204,7 +208,7 @@ void SortedTextList::mergePending() const {
     m_set.clear();  // it holds the pending lines only
 }
 
-void SortedTextList::sortPending() const {
+void SortedTextList::sortPending(bool compact) const {
     // The pending lines come first (any add() settles the deferred ones before it), then the
     // deferred ones: item k is the k-th line added. Each item carries where its line lies, so
     // the sort and the copy below read the items in order and only the characters out of it.
@@ -227,7 +231,12 @@ void SortedTextList::sortPending() const {
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
     // The reads jump around, so each line's characters are fetched a few items ahead.
     QStringList sorted;
-    sorted.reserve(qsizetype(n));
+    std::shared_ptr<LineArena> arena;
+    if (compact) {
+        arena = std::make_shared<LineArena>();
+    } else {
+        sorted.reserve(qsizetype(n));
+    }
     for (std::size_t k = 0; k < n; ++k) {
         if (k + PrefetchAhead < n) {
             __builtin_prefetch(items[k + PrefetchAhead].data);
@@ -238,11 +247,34 @@ void SortedTextList::sortPending() const {
             ranks.equal(items[k - 1].text(), line)) {
             continue;
         }
-        sorted.append(QString(line));
+        if (compact) {
+            arena->append(line);
+        } else {
+            sorted.append(QString(line));
+        }
     }
     items = {};
     m_pending.swap(sorted);
     m_deferredLines.clear();
+    if (compact) {
+        m_compact = std::move(arena);
+    }
+}
+
+void SortedTextList::expand() const {
+    if (!m_compact) {
+        return;
+    }
+    m_lines.reserve(qsizetype(m_compact->size()));
+    for (const QLatin1String line : m_compact->lines()) {
+        m_lines.append(QString(line));
+    }
+    m_compact.reset();
+}
+
+std::shared_ptr<const LineArena> SortedTextList::compactLines() const {
+    settle();
+    return m_compact;
 }
 
 qsizetype SortedTextList::lowerBound(const QString& line) const {
@@ -264,6 +296,7 @@ qsizetype SortedTextList::sortedIndexOf(const QString& line) const {
 
 int SortedTextList::indexOf(const QString& line) const {
     settle();
+    expand();
     if (m_keyed) {
         const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
         return it == m_entries.end() ? -1 : int(std::distance(m_entries.begin(), it));
@@ -280,6 +313,7 @@ int SortedTextList::indexOf(const QString& line) const {
 
 bool SortedTextList::contains(const QString& line) const {
     settle();
+    expand();
     if (!m_keyed && m_unique) {
         return fast().eligible(line) && (m_set.contains(line) || sortedIndexOf(line) >= 0);
     }
@@ -288,6 +322,7 @@ bool SortedTextList::contains(const QString& line) const {
 
 bool SortedTextList::remove(const QString& line) {
     settle();
+    expand();
     if (m_keyed) {
         const auto it = findEqual(Key{collator(m_cs).sortKey(line), 0});
         if (it == m_entries.end()) {
@@ -307,6 +342,9 @@ bool SortedTextList::remove(const QString& line) {
 
 int SortedTextList::size() const {
     settle();
+    if (m_compact) {
+        return int(m_compact->size());
+    }
     return m_keyed ? int(m_entries.size()) : int(m_lines.size() + m_pending.size());
 }
 
@@ -316,6 +354,7 @@ void SortedTextList::clear() {
     m_pending.clear();
     m_set.clear();
     m_deferredLines.clear();
+    m_compact.reset();
     m_dirty = false;
     m_keyed = m_cs == Qt::CaseSensitive;
 }
@@ -323,6 +362,7 @@ void SortedTextList::clear() {
 const QStringList& SortedTextList::lines() const {
     if (!m_keyed) {
         mergePending();
+        expand();
         return m_lines;
     }
     if (m_dirty) {
@@ -338,6 +378,7 @@ const QStringList& SortedTextList::lines() const {
 
 void SortedTextList::switchToKeys() {
     mergePending();
+    expand();
     m_set.clear();
     m_keyed = true;
     // The ranked order is the collator's, so numbering the lines in it keeps equal lines in

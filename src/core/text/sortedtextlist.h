@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <memory>
 
 // A list of text lines kept in ascending order by a locale-aware comparison without regard to
 // case (or, where asked, with regard to it). The locale is fixed (en_US) so the order does not
@@ -46,10 +47,43 @@ class SortedTextList {
     const QStringList& lines() const;
     const QString& at(int i) const { return lines().at(i); }
 
+    // A big list built with addDeferred() alone is kept, once sorted, as one-byte lines in one
+    // arena instead of a string each: its lines in order, which never change (a change to the
+    // list leaves them to whoever holds them), or null when the list is not kept so. lines()
+    // makes the strings and ends this form.
+    std::shared_ptr<const LineArena> compactLines() const;
+    // Calls f(const QString&) with each line in order, in either form; in the compact form the
+    // string is one buffer made again for each line (a copy kept by f stays as it was).
+    template <typename F>
+    void forEachLine(F&& f) const {
+        if (const std::shared_ptr<const LineArena> compact = compactLines()) {
+            QString line;
+            for (const QLatin1String bytes : compact->lines()) {
+                widen(bytes, line);
+                f(std::as_const(line));
+            }
+            return;
+        }
+        for (const QString& line : lines()) {
+            f(line);
+        }
+    }
+
     // The comparison itself: <0, 0, >0.
     static int compare(const QString& a, const QString& b);
 
   private:
+    // The one-byte line into the string, writing into its own memory unless a copy shares it.
+    static void widen(QLatin1String bytes, QString& line) {
+        line.resize(bytes.size());
+        char16_t* to = reinterpret_cast<char16_t*>(line.data());
+        for (qsizetype k = 0; k < bytes.size(); ++k) {
+            to[k] = uchar(bytes.data()[k]);
+        }
+    }
+    // Makes the strings of a compact list, which ends that form.
+    void expand() const;
+
     struct Key {
         QCollatorSortKey sortKey;
         quint64 sequence;  // keeps equal lines in insertion order in non-unique mode
@@ -65,9 +99,9 @@ class SortedTextList {
     void mergePending() const;
     // Merges first when deferred lines wait for their duplicate check.
     void settle() const;
-    // Sorts the pending and deferred lines into m_pending, each copied afresh in order; in
-    // unique mode the first of equal lines alone stays.
-    void sortPending() const;
+    // Sorts the pending and deferred lines into m_pending (or, compact, into m_compact), each
+    // copied afresh in order; in unique mode the first of equal lines alone stays.
+    void sortPending(bool compact) const;
     // Turns the deferred lines into pending ones, in the order they came in.
     void takeDeferred() const;
     qsizetype lowerBound(const QString& line) const;
@@ -90,6 +124,8 @@ class SortedTextList {
     mutable FoldedTextSet m_set;
     // Deferred lines, not yet checked for equals, after the pending ones.
     mutable LineArena m_deferredLines;
+    // The compact form: every line, in order; m_lines and m_pending are then empty.
+    mutable std::shared_ptr<const LineArena> m_compact;
     // Keyed mode.
     quint64 m_sequence = 1;
     Map m_entries;

@@ -114,10 +114,16 @@ void ConfigAnalysisSheet::renderLists(Engine& engine) {
     const AnalysisState& a = engine.analysis();
     m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
     m_plainPatchModel->setLines(engine.model().PatchEntries.lines());
-    m_moduleModel->setLines(engine.model().OtherModules.lines(),
-                            [outOfDate = a.OutOfDateModules](const QString& line) {
-                                return moduleColours(analysisviews::moduleRow(line, outOfDate));
-                            });
+    // A big module list is shown from the engine's one-byte lines, never copied as strings.
+    const auto colourOf = [outOfDate = a.OutOfDateModules](const QString& line) {
+        return moduleColours(analysisviews::moduleRow(line, outOfDate));
+    };
+    const SortedTextList& modules = engine.model().OtherModules;
+    if (auto compact = modules.compactLines()) {
+        m_moduleModel->setLines(std::move(compact), colourOf);
+    } else {
+        m_moduleModel->setLines(modules.lines(), colourOf);
+    }
     m_setsModel->setRows(toRows(analysisviews::completeSetRows(a.CompleteSets)));
 }
 

@@ -12,6 +12,7 @@ void ColouredListModel::setRows(QList<Row> rows) {
     beginResetModel();
     m_rows = std::move(rows);
     m_lines.clear();
+    m_compactLines.reset();
     m_colourOf = nullptr;
     endResetModel();
 }
@@ -20,15 +21,32 @@ void ColouredListModel::setLines(const QStringList& lines, ColourOf colourOf) {
     beginResetModel();
     m_rows.clear();
     m_lines = lines;
+    m_compactLines.reset();
     m_colourOf = std::move(colourOf);
     endResetModel();
 }
 
+void ColouredListModel::setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf) {
+    beginResetModel();
+    m_rows.clear();
+    m_lines.clear();
+    m_compactLines = std::move(lines);
+    m_colourOf = std::move(colourOf);
+    endResetModel();
+}
+
+QString ColouredListModel::text(int i) const {
+    if (m_compactLines) {
+        return QString((*m_compactLines)[std::size_t(i)]);
+    }
+    return m_lines.isEmpty() ? m_rows.at(i).text : m_lines.at(i);
+}
+
 ColouredListModel::Row ColouredListModel::row(int i) const {
-    if (m_lines.isEmpty()) {
+    if (m_lines.isEmpty() && !m_compactLines) {
         return m_rows.at(i);
     }
-    const QString& line = m_lines.at(i);
+    const QString line = text(i);
     return Row{line, m_colourOf ? m_colourOf(line) : std::nullopt};
 }
 
@@ -41,7 +59,13 @@ QList<ColouredListModel::Row> ColouredListModel::rows() const {
 }
 
 int ColouredListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_lines.isEmpty() ? m_rows.size() : m_lines.size());
+    if (parent.isValid()) {
+        return 0;
+    }
+    if (m_compactLines) {
+        return int(m_compactLines->size());
+    }
+    return int(m_lines.isEmpty() ? m_rows.size() : m_lines.size());
 }
 
 QVariant ColouredListModel::data(const QModelIndex& index, int role) const {
@@ -51,7 +75,7 @@ QVariant ColouredListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
-            return m_lines.isEmpty() ? m_rows.at(index.row()).text : m_lines.at(index.row());
+            return text(index.row());
         case Qt::BackgroundRole:
         case Qt::ForegroundRole:
             break;

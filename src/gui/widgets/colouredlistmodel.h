@@ -1,11 +1,13 @@
 #pragma once
 
 #include "analysis/colourtable.h"
+#include "text/linearena.h"
 
 #include <QAbstractListModel>
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // A read-only list of the engine's rows, each with the colours the engine gave it (none for
@@ -26,8 +28,13 @@ class ColouredListModel : public QAbstractListModel {
 
     void setRows(QList<Row> rows);
     void setLines(const QStringList& lines, ColourOf colourOf = nullptr);
+    // The same for lines the engine keeps one byte a character; a row's string is made when
+    // the row is shown.
+    void setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf = nullptr);
     void clear() { setRows({}); }
     Row row(int i) const;
+    // The text of row i.
+    QString text(int i) const;
     QList<Row> rows() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,5 +44,6 @@ class ColouredListModel : public QAbstractListModel {
     QList<Row> m_rows;
     // Or the lines with their colour rule.
     QStringList m_lines;
+    std::shared_ptr<const LineArena> m_compactLines;
     ColourOf m_colourOf;
 };

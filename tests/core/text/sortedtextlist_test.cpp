@@ -121,6 +121,7 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     std::mt19937 rng(7);
     SortedTextList list;
     SortedTextList deferred;  // the same lines with their duplicate check left to the sort
+    SortedTextList compact;   // the same again, sorted once: kept as one-byte lines
     ReferenceList reference(true);
     std::optional<SortedTextList> copy;  // taken while lines wait for their check
     QStringList atCopy;
@@ -131,6 +132,7 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
                              randomLine(rng, false) + randomLine(rng, false);
         ASSERT_EQ(list.add(line), reference.add(line));
         deferred.addDeferred(line);
+        compact.addDeferred(line);
         if (k == 1000) {
             ASSERT_EQ(deferred.lines(), list.lines());  // a merge half-way
         }
@@ -141,6 +143,20 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     }
     EXPECT_EQ(list.lines(), reference.lines());
     EXPECT_EQ(deferred.lines(), reference.lines());
+    // The compact form gives the same lines, also to a reader that keeps them, and a change
+    // makes the strings without touching the lines already handed out.
+    const std::shared_ptr<const LineArena> held = compact.compactLines();
+    ASSERT_NE(held, nullptr);
+    ASSERT_EQ(compact.size(), reference.lines().size());
+    QStringList walked;
+    compact.forEachLine([&walked](const QString& line) { walked.append(line); });
+    EXPECT_EQ(walked, reference.lines());
+    EXPECT_FALSE(compact.add(reference.lines().at(5).toLower()));
+    EXPECT_EQ(compact.compactLines(), nullptr);
+    EXPECT_EQ(compact.lines(), reference.lines());
+    compact.clear();
+    ASSERT_EQ(held->size(), std::size_t(reference.lines().size()));
+    EXPECT_EQ(QString((*held)[7]), reference.lines().at(7));
     deferred.clear();
     EXPECT_EQ(copy->lines(), atCopy);
     // The first of equal lines is the one kept, and a line needing the full collator later
