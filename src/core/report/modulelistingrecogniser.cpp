@@ -2,6 +2,7 @@
 
 #include "report/parsecontext.h"
 #include "text/caserules.h"
+#include "text/codepage.h"
 
 #include <algorithm>
 #include <string_view>
@@ -16,34 +17,66 @@ const LineMarker PatchList{QStringLiteral("Top of Patch List")};
 const LineMarker ModulesList{QStringLiteral("Top of Modules List")};
 const LineMarker VersionLine{QStringLiteral("  Ver")};
 
-bool isUpperAlnum(QChar c) {
+bool isUpperAlnum(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-bool isModuleLine(const ParseContext& ctx, int i, QStringView line) {
-    return line.size() >= 2 && isUpperAlnum(line.at(0)) && isUpperAlnum(line.at(1)) &&
-           line.contains(u'.') && !ctx.has(i, Dashes);
+// Lines are read as UTF-16 text or as the file's bytes (ASCII stands for itself in both, and
+// every test below is on ASCII characters): these give both the same reading.
+char16_t charAt(QStringView line, qsizetype i) {
+    return line.at(i).unicode();
+}
+char16_t charAt(QByteArrayView line, qsizetype i) {
+    return char16_t(uchar(line.at(i)));
+}
+qsizetype indexOf(QStringView line, std::string_view what, qsizetype from) {
+    return line.indexOf(QLatin1String(what.data(), qsizetype(what.size())), from);
+}
+qsizetype indexOf(QByteArrayView line, std::string_view what, qsizetype from) {
+    const std::string_view text(line.data(), std::size_t(line.size()));
+    const std::size_t at = text.find(what, std::size_t(from));
+    return at == std::string_view::npos ? -1 : qsizetype(at);
+}
+
+template <typename Line>
+bool startsWith(Line line, std::string_view head) {
+    if (line.size() < qsizetype(head.size())) {
+        return false;
+    }
+    for (std::size_t k = 0; k < head.size(); ++k) {
+        if (charAt(line, qsizetype(k)) != char16_t(uchar(head[k]))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Inline: on this per-module path Qt's endsWith costs more in its call than in its test.
-bool endsWith(QStringView text, std::u16string_view tail) {
+template <typename Line>
+bool endsWith(Line text, std::string_view tail) {
     return text.size() >= qsizetype(tail.size()) &&
-           std::equal(tail.begin(), tail.end(), text.utf16() + text.size() - tail.size());
+           startsWith(text.sliced(text.size() - qsizetype(tail.size())), tail);
 }
 
-bool isPatchModule(const ParseContext& ctx, int i, QStringView line) {
+template <typename Line>
+bool isModuleLine(const ParseContext& ctx, int i, Line line) {
+    return line.size() >= 2 && isUpperAlnum(charAt(line, 0)) && isUpperAlnum(charAt(line, 1)) &&
+           indexOf(line, ".", 0) >= 0 && !ctx.has(i, Dashes);
+}
+
+template <typename Line>
+bool isPatchModule(const ParseContext& ctx, int i, Line line) {
     // Any name ending in FX.DXP counts, such as a driver fix; so do FIX.DXP, FX2.DXP and
     // FIX2.DXP. Each of them holds the characters of FX.DXP, which most lines lack; on the
     // others one search for ".DXP" and a look at what stands before each occurrence.
     static const LineMarker Characters{QStringLiteral("FX.DXP")};
-    static constexpr QStringView Extension = u".DXP";
     if (!ctx.mayHave(i, Characters)) {
         return false;
     }
-    for (qsizetype at = line.indexOf(Extension); at >= 0; at = line.indexOf(Extension, at + 1)) {
-        const QStringView head = line.first(at);
-        if (endsWith(head, u"FX") || endsWith(head, u"FIX") || endsWith(head, u"FX2") ||
-            endsWith(head, u"FIX2")) {
+    for (qsizetype at = indexOf(line, ".DXP", 0); at >= 0; at = indexOf(line, ".DXP", at + 1)) {
+        const Line head = line.first(at);
+        if (endsWith(head, "FX") || endsWith(head, "FIX") || endsWith(head, "FX2") ||
+            endsWith(head, "FIX2")) {
             return true;
         }
     }
@@ -51,11 +84,15 @@ bool isPatchModule(const ParseContext& ctx, int i, QStringView line) {
 }
 
 // A version line holds "  Ver"; it mostly starts with it, or with one more blank.
-bool hasVersion(const ParseContext& ctx, int i) {
-    const QStringView line = ctx.view(i);
-    return line.startsWith(VersionLine.text()) ||
-           line.sliced(std::min<qsizetype>(1, line.size())).startsWith(VersionLine.text()) ||
+template <typename Line>
+bool hasVersion(const ParseContext& ctx, int i, Line line) {
+    return startsWith(line, "  Ver") ||
+           startsWith(line.sliced(std::min<qsizetype>(1, line.size())), "  Ver") ||
            ctx.has(i, VersionLine);
+}
+
+bool hasVersion(const ParseContext& ctx, int i) {
+    return ctx.byteLines() ? hasVersion(ctx, i, ctx.bytes(i)) : hasVersion(ctx, i, ctx.view(i));
 }
 
 }  // namespace
@@ -66,7 +103,6 @@ void ModuleListingRecogniser::onLine(int i) {
 }
 
 void ModuleListingRecogniser::look(int i) {
-    const QStringView line = m_ctx.view(i);
     ServerModel& m = m_ctx.model;
     if (!m_inListing) {
         if (m_ctx.has(i, ModuleListing)) {
@@ -83,14 +119,23 @@ void ModuleListingRecogniser::look(int i) {
     }
     const bool nextIsDashes = m_ctx.has(i + 1, Dashes);
     if (m_patchKitMode) {
-        if (!line.isEmpty() && !m_ctx.has(i, Dashes)) {
+        if (!m_ctx.view(i).isEmpty() && !m_ctx.has(i, Dashes)) {
             m.PatchEntries.append(m_ctx.line(i));
         }
         if (nextIsDashes) {
             m_patchKitMode = false;
         }
-    } else if (isModuleLine(m_ctx, i, line)) {
-        moduleLine(i, line);
+    } else if (m_ctx.byteLines()) {
+        // Module lines are taken from the file's bytes: most never need decoding.
+        const QByteArrayView line = m_ctx.bytes(i);
+        if (isModuleLine(m_ctx, i, line)) {
+            moduleLine(i, line);
+        }
+    } else {
+        const QStringView line = m_ctx.view(i);
+        if (isModuleLine(m_ctx, i, line)) {
+            moduleLine(i, line);
+        }
     }
     if (nextIsDashes) {
         m_inListing = false;
@@ -133,5 +178,33 @@ void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
     } else {
         ++m.OtherModuleCount;
         m.OtherModules.addDeferred(entry);
+    }
+}
+
+void ModuleListingRecogniser::moduleLine(int i, QByteArrayView line) {
+    ServerModel& m = m_ctx.model;
+    QByteArrayView entry;
+    if (m.CompactModuleLines) {
+        entry = line.first(std::min<qsizetype>(34, line.size()));
+    } else {
+        const int versionAt = hasVersion(m_ctx, i + 2)   ? i + 2
+                              : hasVersion(m_ctx, i + 3) ? i + 3
+                                                         : -1;
+        const QByteArrayView version = m_ctx.bytes(versionAt);  // empty when there is none
+        m_entryBytes.resize(0);                                 // keeps the buffer
+        m_entryBytes += line;
+        m_entryBytes.resize(std::max<qsizetype>(line.size(), 12), ' ');
+        m_entryBytes += version;
+        entry = m_entryBytes;
+    }
+    if (isPatchModule(m_ctx, i, line)) {
+        ++m.PatchModuleCount;
+        m.PatchEntries.append(codepage::decode(entry.toByteArray()));
+    } else {
+        ++m.OtherModuleCount;
+        // A line of tab and printable ASCII waits as its bytes; any other is decoded.
+        if (!m.OtherModules.addDeferred(QLatin1String(entry.data(), entry.size()))) {
+            m.OtherModules.addDeferred(codepage::decode(entry.toByteArray()));
+        }
     }
 }

@@ -2,6 +2,8 @@
 
 #include "report/linerecogniser.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Module listings and the patch list: patch modules go to the patch entries, other modules
@@ -15,9 +17,11 @@ class ModuleListingRecogniser : public LineRecogniser {
     void look(int i);
     void startPatchList(int i);
     void moduleLine(int i, QStringView line);
+    void moduleLine(int i, QByteArrayView line);
 
     // The entry being made, kept between lines so its buffer is made once.
     QString m_entry;
+    QByteArray m_entryBytes;
     bool m_inListing = false;
     bool m_patchKitMode = false;
 };

@@ -42,6 +42,13 @@ class ParseContext {
         return slot.line == i && i >= 0 ? slot.view() : decoded(i).view();
     }
     int lineCount() const { return int(m_lines.size()); }
+    // True when the lines can be read as the file's bytes (see bytes()).
+    bool byteLines() const { return !m_lines.isWide(); }
+    // Line i as the file's code-page bytes, where ASCII stands for itself; a line beyond the
+    // last one is empty. Only while byteLines() is true.
+    QByteArrayView bytes(int i) const {
+        return (i >= 0 && i < m_lines.size()) ? m_lines.lineBytes(i) : QByteArrayView();
+    }
     // Line i contains the marker (a line beyond the last one is empty). Inline, as the
     // recognisers ask it several times for every line and the summaries settle most answers.
     bool has(int i, const LineMarker& marker) const {

@@ -48,6 +48,20 @@ bool FastCollation::eligible(QStringView text) const {
     return missing == 0;
 }
 
+bool FastCollation::eligible(QLatin1String text) const {
+    const uchar* p = reinterpret_cast<const uchar*>(text.data());
+    const qsizetype n = text.size();
+    if (n > std::numeric_limits<qint32>::max()) {
+        return false;
+    }
+    unsigned missing = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar c = p[i];
+        missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);
+    }
+    return missing == 0;
+}
+
 namespace {
 
 template <typename View>

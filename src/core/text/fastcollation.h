@@ -17,6 +17,7 @@ class FastCollation {
 
     // True when every character of the text has a rank.
     bool eligible(QStringView text) const;
+    bool eligible(QLatin1String text) const;
     // <0, 0, >0 like the collator, for two eligible texts.
     int compare(QStringView a, QStringView b) const;
     bool equal(QStringView a, QStringView b) const;

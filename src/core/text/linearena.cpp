@@ -1,11 +1,15 @@
 #include "text/linearena.h"
 
+#include "text/memoryhints.h"
+
 #include <algorithm>
 
 namespace {
 
-// Characters in a block (1 MB).
-constexpr qsizetype BlockSize = 1024 * 1024;
+// Characters in the first block (64 KB); each further block is twice the one before, up to
+// 8 MB, so a short list costs little and a long one few blocks.
+constexpr qsizetype FirstBlockSize = 64 * 1024;
+constexpr qsizetype LargestBlockSize = 8 * 1024 * 1024;
 
 }  // namespace
 
@@ -27,8 +31,11 @@ LineArena& LineArena::operator=(const LineArena& other) {
 char* LineArena::reserve(qsizetype length) {
     if (m_blocks.empty() || length > m_blockFree) {
         // A new block; a line longer than a block has one of its own size.
-        m_blockSize = std::max(length, BlockSize);
+        const qsizetype next =
+            m_blocks.empty() ? FirstBlockSize : std::min(m_blockSize * 2, LargestBlockSize);
+        m_blockSize = std::max(length, next);
         m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::size_t(m_blockSize)));
+        memoryhints::preferLargePages(m_blocks.back().get(), std::size_t(m_blockSize));
         m_blockFree = m_blockSize;
     }
     char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);

@@ -1,5 +1,7 @@
 #include "text/sortedtextlist.h"
 
+#include "text/memoryhints.h"
+
 #include <QLocale>
 #include <algorithm>
 #include <array>
@@ -61,7 +63,10 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
             ++counts[digit][(item.prefix >> (8 * digit)) & 0xff];
         }
     }
-    std::vector<SortItem> buffer(items.size());
+    std::vector<SortItem> buffer;
+    buffer.reserve(items.size());
+    memoryhints::preferLargePages(buffer.data(), items.size() * sizeof(SortItem));
+    buffer.resize(items.size());
     for (std::size_t digit = 0; digit < 8; ++digit) {
         std::array<std::size_t, 256>& count = counts[digit];
         if (std::find(count.begin(), count.end(), items.size()) != count.end()) {
@@ -142,6 +147,14 @@ void SortedTextList::addDeferred(QStringView line) {
     m_deferredLines.append(line);
 }
 
+bool SortedTextList::addDeferred(QLatin1String line) {
+    if (m_keyed || !m_unique || !fast().eligible(line)) {
+        return false;
+    }
+    m_deferredLines.append(line);
+    return true;
+}
+
 void SortedTextList::takeDeferred() const {
     for (const QLatin1String line : m_deferredLines.lines()) {
         m_pending.append(QString(line));
@@ -219,7 +232,10 @@ void SortedTextList::sortPending(bool compact) const {
         pending.append(line);
     }
     const std::size_t n = pending.size() + m_deferredLines.size();
-    std::vector<SortItem> items(n);
+    std::vector<SortItem> items;
+    items.reserve(n);
+    memoryhints::preferLargePages(items.data(), n * sizeof(SortItem));
+    items.resize(n);
     for (std::size_t k = 0; k < n; ++k) {
         const QLatin1String line =
             k < pending.size() ? pending[k] : m_deferredLines[k - pending.size()];

@@ -36,6 +36,9 @@ class SortedTextList {
     // line equal to one added before it is dropped: a big list is built without a lookup per
     // line. Any other call settles the list first.
     void addDeferred(QStringView line);
+    // The same for a line given one byte a character; returns false, adding nothing, unless
+    // every character is one the ranks cover (tab and printable ASCII).
+    bool addDeferred(QLatin1String line);
     // Index of a line equal under the comparison (the first one), or -1.
     int indexOf(const QString& line) const;
     bool contains(const QString& line) const;
