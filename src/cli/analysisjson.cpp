@@ -52,7 +52,7 @@ void addViews(QJsonObject& views, Engine& engine) {
     const QStringList patches = a.PatchAnalysisList.lines();
     QList<QByteArray> setColours;
     for (int k = 0; k < colourtable::kSetColours; ++k) {
-        setColours.append(QByteArray::number(k));
+        setColours.append(JsonStream::valueText(k));
     }
     const QByteArray none = JsonStream::valueText(QJsonValue());
     const auto patchText = [patches](qsizetype i) {

@@ -50,7 +50,7 @@ class JsonChunk {
         } else if (n >= 4 && n < 8) {
             std::memcpy(to, from, 4);
             std::memcpy(to + n - 4, from + n - 4, 4);
-        } else {
+        } else if (n > 0) {
             std::memcpy(to, from, std::size_t(n));
         }
     }

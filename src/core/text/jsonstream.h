@@ -98,9 +98,11 @@ class JsonStream {
     // than writing it.
     template <typename Text>
     static void prefetch(const Text& text) {
-        const char* data = reinterpret_cast<const char*>(text.data());
-        __builtin_prefetch(data);
-        __builtin_prefetch(data + text.size() * qsizetype(sizeof(*text.data())) - 1);
+        if (!text.isEmpty()) {
+            const char* data = reinterpret_cast<const char*>(text.data());
+            __builtin_prefetch(data);
+            __builtin_prefetch(data + text.size() * qsizetype(sizeof(*text.data())) - 1);
+        }
     }
     static constexpr qsizetype PrefetchAhead = 16;
 
