@@ -47,18 +47,41 @@ QJsonObject analysis(Engine& engine) {
 
 void addViews(QJsonObject& views, Engine& engine) {
     const AnalysisState& a = engine.analysis();
-    views.insert("OPatchListBox", patchRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
+    // Rows made one at a time as they are written: a big report's rows are never all held at
+    // once. The colours are JSON texts made once.
+    const QStringList patches = a.PatchAnalysisList.lines();
+    QList<QByteArray> setColours;
+    for (int k = 0; k < colourtable::kSetColours; ++k) {
+        setColours.append(JsonStream::valueText(k));
+    }
+    const QByteArray none = JsonStream::valueText(QJsonValue());
+    const auto patchText = [patches](qsizetype i) {
+        const QStringView line = patches.at(i);
+        return analysisviews::patchColour(line) ? line.chopped(2) : line;
+    };
+    views.insert(
+        "OPatchListBox",
+        JsonStream::rowArray(patches.size(), patchText, [patches, setColours, none](qsizetype i) {
+            const auto colour = analysisviews::patchColour(patches.at(i));
+            return QByteArrayView(colour ? setColours.at(*colour) : none);
+        }));
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
-    // One row at a time as it is written: a big report's rows are never all held at once.
     const QStringList modules = engine.model().OtherModules.lines();
     const QStringList outOfDate = a.OutOfDateModules;
-    views.insert(
-        "OOtherDXPListBox", JsonStream::rowArray(modules.size(), [modules, outOfDate](qsizetype i) {
-            const analysisviews::ModuleRow row = analysisviews::moduleRow(modules.at(i), outOfDate);
-            const QString colour = colourtable::moduleColourName(row.colour);
-            return JsonStream::Row{row.text, colour.isEmpty() ? QJsonValue() : QJsonValue(colour)};
-        }));
+    QList<QByteArray> moduleColours;
+    for (const auto colour : {colourtable::ModuleColour::Normal, colourtable::ModuleColour::Driver,
+                              colourtable::ModuleColour::OutOfDate}) {
+        const QString name = colourtable::moduleColourName(colour);
+        moduleColours.append(JsonStream::valueText(name.isEmpty() ? QJsonValue() : name));
+    }
+    views.insert("OOtherDXPListBox",
+                 JsonStream::rowArray(
+                     modules.size(), [modules](qsizetype i) { return QStringView(modules.at(i)); },
+                     [modules, outOfDate, moduleColours](qsizetype i) {
+                         const auto colour = analysisviews::moduleColour(modules.at(i), outOfDate);
+                         return QByteArrayView(moduleColours.at(int(colour)));
+                     }));
     views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
     views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
 }

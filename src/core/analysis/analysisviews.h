@@ -2,6 +2,7 @@
 
 #include "analysis/colourtable.h"
 
+#include <QLatin1String>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,5 +33,11 @@ QList<PatchRow> completeSetRows(const QStringList& completeSets);
 QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate);
 // One of those rows.
 ModuleRow moduleRow(const QString& line, const QStringList& outOfDate);
+// The colour alone, as moduleRow() gives it, without copying the line.
+colourtable::ModuleColour moduleColour(QStringView line, const QStringList& outOfDate);
+colourtable::ModuleColour moduleColour(QLatin1String line, const QStringList& outOfDate);
+// A patchRows() row's colour index; when there is one, the row's text is the line without its
+// last two characters.
+std::optional<int> patchColour(QStringView line);
 
 }  // namespace analysisviews

@@ -3,61 +3,15 @@
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <algorithm>
-#include <cstdint>
-#include <memory>
 
 namespace {
 
 JsonStream* currentStream = nullptr;
 
-constexpr qsizetype FlushAt = 1 << 16;
-
-char hexDigit(unsigned v) {
-    return char(v < 10 ? '0' + v : 'a' + v - 10);
-}
-
-char* writeUnitEscape(char* p, char16_t u) {
-    *p++ = '\\';
-    *p++ = 'u';
-    *p++ = hexDigit((u >> 12) & 0xf);
-    *p++ = hexDigit((u >> 8) & 0xf);
-    *p++ = hexDigit((u >> 4) & 0xf);
-    *p++ = hexDigit(u & 0xf);
-    return p;
-}
-
-// An ASCII character that JSON escapes: the quote, the backslash and the control characters.
-char* writeAsciiEscape(char* p, char16_t u) {
-    char short_ = 0;
-    switch (u) {
-        case u'"':
-            short_ = '"';
-            break;
-        case u'\\':
-            short_ = '\\';
-            break;
-        case u'\b':
-            short_ = 'b';
-            break;
-        case u'\f':
-            short_ = 'f';
-            break;
-        case u'\n':
-            short_ = 'n';
-            break;
-        case u'\r':
-            short_ = 'r';
-            break;
-        case u'\t':
-            short_ = 't';
-            break;
-        default:
-            return writeUnitEscape(p, u);
-    }
-    *p++ = '\\';
-    *p++ = short_;
-    return p;
-}
+// Items of a list formatted in one go, and the bytes gathered before they are written: a long
+// list takes no more memory than that while written.
+constexpr qsizetype ChunkItems = 1024;
+constexpr qsizetype FlushAt = qsizetype(1) << 19;
 
 void appendValue(QByteArray& out, const QJsonValue& value) {
     if (value.isString()) {
@@ -104,6 +58,12 @@ void appendObject(QByteArray& out, const QJsonObject& object, const QByteArray& 
 
 }  // namespace
 
+JsonStream::Frame JsonStream::frameAt(const QByteArray& indent) {
+    const QByteArray inner = indent + "    ";
+    return {indent, ",\n" + indent,
+            "{\n" + inner + "\"colour\": ", ",\n" + inner + "\"text\": ", '\n' + indent + '}'};
+}
+
 JsonStream::JsonStream() : m_previous(currentStream) {
     const quint64 a = QRandomGenerator::global()->generate64();
     const quint64 b = QRandomGenerator::global()->generate64();
@@ -115,6 +75,10 @@ JsonStream::~JsonStream() {
     currentStream = m_previous;
 }
 
+JsonStream* JsonStream::current() {
+    return currentStream;
+}
+
 void JsonStream::appendString(QByteArray& out, QStringView text) {
     // Worst case six bytes a unit (\uXXXX); the unused end is cut off again.
     const qsizetype start = out.size();
@@ -123,112 +87,66 @@ void JsonStream::appendString(QByteArray& out, QStringView text) {
         out.reserve(std::max(out.capacity() * 2, start + n * 6 + 2));
     }
     out.resize(start + n * 6 + 2);
-    char* p = out.data() + start;
-    *p++ = '"';
-    const char16_t* src = text.utf16();
-    // Most texts need neither escapes nor UTF-8: they are copied as they are tested, in one
-    // branch-free loop the compiler turns into vector code; the rare other text is written
-    // again from its start below.
-    unsigned special = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const std::uint16_t u = src[i];
-        p[i] = char(u);
-        special |=
-            unsigned(std::uint16_t(u - 0x20) >= 0x60) | unsigned(u == u'"') | unsigned(u == u'\\');
-    }
-    if (special == 0) {
-        p += n;
-        *p++ = '"';
-        out.truncate(p - out.constData());
-        return;
-    }
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = src[i];
-        if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
-            *p++ = char(u);
-        } else if (u < 0x80) {
-            p = writeAsciiEscape(p, u);
-        } else if (u < 0x800) {
-            *p++ = char(0xc0 | (u >> 6));
-            *p++ = char(0x80 | (u & 0x3f));
-        } else if (!QChar::isSurrogate(u)) {
-            *p++ = char(0xe0 | (u >> 12));
-            *p++ = char(0x80 | ((u >> 6) & 0x3f));
-            *p++ = char(0x80 | (u & 0x3f));
-        } else if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(src[i + 1])) {
-            const char32_t c = QChar::surrogateToUcs4(u, src[i + 1]);
-            ++i;
-            *p++ = char(0xf0 | (c >> 18));
-            *p++ = char(0x80 | ((c >> 12) & 0x3f));
-            *p++ = char(0x80 | ((c >> 6) & 0x3f));
-            *p++ = char(0x80 | (c & 0x3f));
-        } else {
-            p = writeUnitEscape(p, u);  // a lone surrogate has no UTF-8 form
-        }
-    }
-    *p++ = '"';
-    out.truncate(p - out.constData());
+    char* end = JsonChunk::writeString(out.data() + start, text);
+    out.truncate(end - out.constData());
 }
 
-QJsonArray JsonStream::defer(qsizetype count, ItemWriter writeItem) {
+QByteArray JsonStream::valueText(const QJsonValue& value) {
+    QByteArray out;
+    appendValue(out, value);
+    return out;
+}
+
+QByteArrayView JsonStream::RowHeads::at(bool first, QByteArrayView colour) {
+    for (const Head& head : m_heads) {
+        if (head.first == first && head.colour == colour) {
+            return head.text;
+        }
+    }
+    if (m_heads.size() >= 8) {
+        m_heads.removeFirst();  // colours that change all the time: keep a few
+    }
+    const QByteArray text = (first ? m_frame.first : m_frame.next) + m_frame.rowColour +
+                            colour.toByteArray() + m_frame.rowText;
+    m_heads.append(Head{first, colour.toByteArray(), text});
+    return m_heads.last().text;
+}
+
+QJsonArray JsonStream::defer(qsizetype count, RangeWriter writeRange) {
     const QByteArray placeholder = m_token + QByteArray::number(m_deferred.size());
-    m_deferred.append({count, std::move(writeItem)});
+    m_deferred.append({count, std::move(writeRange)});
     return QJsonArray{QString::fromLatin1(placeholder)};
 }
 
 QJsonArray JsonStream::stringArray(const QStringList& lines) {
-    if (currentStream != nullptr && !lines.isEmpty()) {
-        return currentStream->defer(
-            lines.size(), [lines](qsizetype i, const QByteArray& indent, QByteArray& out) {
-                out += indent;
-                appendString(out, lines.at(i));
-            });
-    }
-    QJsonArray out;
-    for (const QString& line : lines) {
-        out.append(line);
-    }
-    return out;
+    return stringArray(lines.size(), [lines](qsizetype i) { return QStringView(lines.at(i)); });
 }
 
 QJsonArray JsonStream::rowArray(const QList<Row>& rows) {
-    return rowArray(rows.size(), [rows](qsizetype i) { return rows.at(i); });
-}
-
-QJsonArray JsonStream::rowArray(qsizetype count, std::function<Row(qsizetype)> rowAt) {
-    if (currentStream != nullptr && count > 0) {
-        struct Frame {
-            QByteArray indent, open, middle, close;
-        };
-        auto frame = std::make_shared<Frame>();
-        return currentStream->defer(
-            count, [rowAt, frame](qsizetype i, const QByteArray& indent, QByteArray& out) {
-                if (frame->open.isEmpty() || frame->indent != indent) {
-                    *frame = {indent, indent + "{\n" + indent + "    \"colour\": ",
-                              ",\n" + indent + "    \"text\": ", '\n' + indent + '}'};
-                }
-                const Row row = rowAt(i);
-                out += frame->open;
-                appendValue(out, row.colour);
-                out += frame->middle;
-                appendString(out, row.text);
-                out += frame->close;
-            });
+    QList<QByteArray> colours;
+    colours.reserve(rows.size());
+    for (const Row& row : rows) {
+        colours.append(valueText(row.colour));
     }
-    QJsonArray out;
-    for (qsizetype i = 0; i < count; ++i) {
-        const Row row = rowAt(i);
-        out.append(QJsonObject{{"text", row.text}, {"colour", row.colour}});
-    }
-    return out;
+    return rowArray(
+        rows.size(), [rows](qsizetype i) { return QStringView(rows.at(i).text); },
+        [colours](qsizetype i) { return QByteArrayView(colours.at(i)); });
 }
 
 QJsonArray JsonStream::objectArray(qsizetype count,
                                    std::function<QJsonObject(qsizetype)> objectAt) {
     if (currentStream != nullptr && count > 0) {
         return currentStream->defer(
-            count, [objectAt](qsizetype i, const QByteArray& indent, QByteArray& out) {
-                appendObject(out, objectAt(i), indent);
+            count, [objectAt](qsizetype from, qsizetype to, const Frame& frame, JsonChunk& out) {
+                QByteArray item;
+                for (qsizetype i = from; i < to; ++i) {
+                    item.resize(0);
+                    if (i > 0) {
+                        item += ",\n";
+                    }
+                    appendObject(item, objectAt(i), frame.first);
+                    out.append(item);
+                }
             });
     }
     QJsonArray out;
@@ -238,24 +156,16 @@ QJsonArray JsonStream::objectArray(qsizetype count,
     return out;
 }
 
-void JsonStream::writeDeferred(const Deferred& list, const QByteArray& indent, QByteArray& buffer,
-                               std::FILE* out) {
-    for (qsizetype i = 0; i < list.count; ++i) {
-        if (i > 0) {
-            buffer += ",\n";
-        }
-        list.writeItem(i, indent, buffer);
-        if (buffer.size() >= FlushAt) {
-            std::fwrite(buffer.constData(), 1, std::size_t(buffer.size()), out);
-            buffer.resize(0);  // keeps its memory for the next items
-        }
-    }
-}
-
 void JsonStream::write(const QJsonObject& root, std::FILE* out) {
     const QByteArray skeleton = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const QByteArray quotedToken = '"' + m_token;
-    QByteArray buffer;
+    JsonChunk buffer;
+    bool failed = false;
+    const auto flush = [&] {
+        failed = failed || std::fwrite(buffer.data(), 1, std::size_t(buffer.size()), out) !=
+                               std::size_t(buffer.size());
+        buffer.clear();
+    };
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = skeleton.indexOf(quotedToken, from);
@@ -267,14 +177,21 @@ void JsonStream::write(const QJsonObject& root, std::FILE* out) {
         const qsizetype index =
             skeleton.mid(at + quotedToken.size(), close - at - quotedToken.size()).toLongLong(&ok);
         const qsizetype lineStart = skeleton.lastIndexOf('\n', at) + 1;
-        buffer += skeleton.mid(from, lineStart - from);
+        buffer.append(QByteArrayView(skeleton).sliced(from, lineStart - from));
         if (ok && index >= 0 && index < m_deferred.size()) {
-            writeDeferred(m_deferred.at(index), skeleton.mid(lineStart, at - lineStart), buffer,
-                          out);
+            const Deferred& list = m_deferred.at(index);
+            const Frame frame = frameAt(skeleton.mid(lineStart, at - lineStart));
+            // Once the output is broken nothing more is formatted.
+            for (qsizetype k = 0; k < list.count && !failed; k += ChunkItems) {
+                list.writeRange(k, std::min(list.count, k + ChunkItems), frame, buffer);
+                if (buffer.size() >= FlushAt) {
+                    flush();
+                }
+            }
         }
         from = close + 1;
     }
-    buffer += skeleton.mid(from);
-    std::fwrite(buffer.constData(), 1, std::size_t(buffer.size()), out);
+    buffer.append(QByteArrayView(skeleton).sliced(from));
+    flush();
     std::fflush(out);
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/analysisviews.h"
 #include "analysis/colourtable.h"
+#include "analysis/loadedmodule.h"
 
 using analysisviews::ModuleRow;
 using analysisviews::PatchRow;
@@ -130,6 +131,27 @@ TEST(ModuleRows, RedWinsOverYellowWhicheverMarkTheRowCarries) {
         EXPECT_EQ(row.colour, ModuleColour::OutOfDate) << row.text.toStdString();
     }
     EXPECT_TRUE(analysisviews::moduleRows({}, {"CLIB.DXP"}).isEmpty());
+}
+
+// The colour alone, from either kind of text, agrees with the driver test wherever the mark
+// stands, the scan passing over several characters at a time.
+TEST(ModuleRows, TheColourAloneAgreesWithTheDriverTestWhereverTheMarkStands) {
+    for (const QString mark : {".HAM", ".HA", ".XAM", ".LAN."}) {
+        for (int at = 0; at < 18; ++at) {
+            for (int tail = 0; tail < 10; ++tail) {
+                const QString line = QString(at, u'A') + mark + QString(tail, QChar(0xe9));
+                const ModuleColour expected =
+                    loadedmodule::isDriver(line) ? ModuleColour::Driver : ModuleColour::Normal;
+                EXPECT_EQ(analysisviews::moduleColour(line, {}), expected) << line.toStdString();
+                const QByteArray bytes = line.toLatin1();
+                EXPECT_EQ(analysisviews::moduleColour(QLatin1String(bytes), {}), expected);
+            }
+        }
+    }
+    // A character whose low byte is a dot is no dot.
+    EXPECT_EQ(analysisviews::moduleColour(u"AB\u2e2eHAM v1", {}), ModuleColour::Normal);
+    EXPECT_EQ(analysisviews::moduleColour(QLatin1String("CLIB.DXP v4"), {"CLIB"}),
+              ModuleColour::OutOfDate);
 }
 
 TEST_F(AnalysisTest, TheVerifiedPatchViewShowsEachLineOnceInItsSetsColour) {

@@ -7,15 +7,19 @@
 
 namespace {
 
-QString randomText(std::mt19937& rng) {
-    // ASCII with its escapes, Latin-1, the bullet, surrogate pairs and lone surrogates.
-    static const char16_t pool[] = {u'a',  u'"',   u'\\',  u'/',   u'\b',  u'\f',
-                                    u'\n', u'\r',  u'\t',  0x01,   0x1f,   0x7f,
-                                    0xe9,  0x2022, 0xd83d, 0xde00, 0xfffe, 0xffff};
+// Mostly plain text, long enough to be copied in blocks, with now and then a character that
+// needs more: ASCII escapes, Latin-1, the bullet, surrogate pairs and lone surrogates.
+QString randomText(std::mt19937& rng, bool latin1 = false) {
+    static const char16_t pool[] = {u'"',   u'\\',  u'/',   u'\b',  u'\f', u'\n', u'\r',
+                                    u'\t',  0x01,   0x1f,   0x7f,   0x80,  0xe9,  0xff,
+                                    0x2022, 0xd83d, 0xde00, 0xfffe, 0xffff};
+    const int latin1Pool = 14;
     QString text;
-    const int length = int(rng() % 8);
+    const int length = int(rng() % (rng() % 4 == 0 ? 300 : 40));
+    const unsigned odds = 1 + rng() % 60;
     for (int k = 0; k < length; ++k) {
-        text += QChar(pool[rng() % std::size(pool)]);
+        text += rng() % odds != 0 ? QChar(char16_t(u'a' + rng() % 26))
+                                  : QChar(pool[rng() % (latin1 ? latin1Pool : std::size(pool))]);
     }
     return text;
 }
@@ -36,12 +40,18 @@ QByteArray streamed(const std::function<QJsonObject()>& build) {
 
 TEST(JsonStream, StringsAreEscapedAsQtEscapesThem) {
     std::mt19937 rng(11);
-    for (int round = 0; round < 2000; ++round) {
-        const QString text = randomText(rng);
+    for (int round = 0; round < 4000; ++round) {
+        const QString text = randomText(rng, round % 2 == 0);
         const QByteArray qt = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
         QByteArray ours;
         JsonStream::appendString(ours, text);
         ASSERT_EQ(ours, qt.mid(1, qt.size() - 2)) << round;
+        if (round % 2 == 0) {  // one byte a character: the same text
+            const QByteArray bytes = text.toLatin1();
+            JsonChunk chunk;
+            chunk.appendString(QLatin1String(bytes));
+            ASSERT_EQ(chunk.view(), qt.mid(1, qt.size() - 2)) << round;
+        }
     }
 }
 
@@ -83,4 +93,32 @@ TEST(JsonStream, StreamedDocumentEqualsQtsIndentedForm) {
         const QByteArray expected = QJsonDocument(build()).toJson(QJsonDocument::Indented);
         ASSERT_EQ(streamed(build), expected) << round;
     }
+}
+
+// Lists given item by item as either kind of text, long enough to be written in several chunks
+// and flushes.
+TEST(JsonStream, ListsGivenByIndexAreWrittenWholeAndInOrder) {
+    std::mt19937 rng(7);
+    QStringList lines;
+    QByteArrayList bytes;
+    for (int k = 0; k < 3000; ++k) {
+        lines.append(randomText(rng, true));
+        bytes.append(lines.last().toLatin1());
+    }
+    const QList<QByteArray> colours = {JsonStream::valueText(QJsonValue()),
+                                       JsonStream::valueText(3),
+                                       JsonStream::valueText(QStringLiteral("red"))};
+    const auto build = [&] {
+        const auto wide = [&](qsizetype i) { return QStringView(lines.at(i)); };
+        const auto narrow = [&](qsizetype i) { return QLatin1String(bytes.at(i)); };
+        const auto colour = [&](qsizetype i) { return QByteArrayView(colours.at(i % 3)); };
+        return QJsonObject{
+            {"wide", JsonStream::stringArray(lines.size(), wide)},
+            {"narrow", JsonStream::stringArray(bytes.size(), narrow)},
+            {"rows", QJsonObject{{"wide", JsonStream::rowArray(1025, wide, colour)},
+                                 {"narrow", JsonStream::rowArray(3000, narrow, colour)}}},
+            {"none", JsonStream::stringArray(0, wide)}};
+    };
+    const QByteArray expected = QJsonDocument(build()).toJson(QJsonDocument::Indented);
+    EXPECT_EQ(streamed(build), expected);
 }
