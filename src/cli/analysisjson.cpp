@@ -67,7 +67,6 @@ void addViews(QJsonObject& views, Engine& engine) {
         }));
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
-    const QStringList modules = engine.model().OtherModules.lines();
     const QStringList outOfDate = a.OutOfDateModules;
     QList<QByteArray> moduleColours;
     for (const auto colour : {colourtable::ModuleColour::Normal, colourtable::ModuleColour::Driver,
@@ -75,13 +74,29 @@ void addViews(QJsonObject& views, Engine& engine) {
         const QString name = colourtable::moduleColourName(colour);
         moduleColours.append(JsonStream::valueText(name.isEmpty() ? QJsonValue() : name));
     }
-    views.insert("OOtherDXPListBox",
-                 JsonStream::rowArray(
-                     modules.size(), [modules](qsizetype i) { return QStringView(modules.at(i)); },
-                     [modules, outOfDate, moduleColours](qsizetype i) {
-                         const auto colour = analysisviews::moduleColour(modules.at(i), outOfDate);
-                         return QByteArrayView(moduleColours.at(int(colour)));
-                     }));
+    // A big module list in its compact form is written from its one-byte lines.
+    const SortedTextList& list = engine.model().OtherModules;
+    if (const std::shared_ptr<const LineArena> compact = list.compactLines()) {
+        views.insert("OOtherDXPListBox",
+                     JsonStream::rowArray(
+                         qsizetype(compact->size()),
+                         [compact](qsizetype i) { return (*compact)[std::size_t(i)]; },
+                         [compact, outOfDate, moduleColours](qsizetype i) {
+                             const auto colour =
+                                 analysisviews::moduleColour((*compact)[std::size_t(i)], outOfDate);
+                             return QByteArrayView(moduleColours.at(int(colour)));
+                         }));
+    } else {
+        const QStringList modules = list.lines();
+        views.insert(
+            "OOtherDXPListBox",
+            JsonStream::rowArray(
+                modules.size(), [modules](qsizetype i) { return QStringView(modules.at(i)); },
+                [modules, outOfDate, moduleColours](qsizetype i) {
+                    const auto colour = analysisviews::moduleColour(modules.at(i), outOfDate);
+                    return QByteArrayView(moduleColours.at(int(colour)));
+                }));
+    }
     views.insert("PartialMatchesBtn", engine.views().PartialMatchesBtn);
     views.insert("PatchListBoxVisible", engine.views().PatchListBoxVisible);
 }

@@ -8,6 +8,16 @@ QJsonArray strings(const QStringList& lines) {
     return JsonStream::stringArray(lines);
 }
 
+QJsonArray strings(const SortedTextList& list) {
+    // A big list in its compact form is written from its one-byte lines, never made strings.
+    if (const std::shared_ptr<const LineArena> compact = list.compactLines()) {
+        return JsonStream::stringArray(qsizetype(compact->size()), [compact](qsizetype i) {
+            return (*compact)[std::size_t(i)];
+        });
+    }
+    return strings(list.lines());
+}
+
 namespace {
 
 QJsonArray volumes(const ServerModel& m) {
@@ -58,7 +68,7 @@ QJsonObject model(const ServerModel& m) {
         {"PatchesLoaded", m.PatchesLoaded},
         {"HasAbendLog", m.HasAbendLog},
         {"PatchEntries", strings(m.PatchEntries.lines())},
-        {"OtherModules", strings(m.OtherModules.lines())},
+        {"OtherModules", strings(m.OtherModules)},
         {"Interrupts", strings(m.Interrupts)},
         {"Suggestions", strings(m.Suggestions)},
         {"AutoexecDxs", strings(m.AutoexecDxs)},

@@ -12,6 +12,7 @@
 namespace reportjson {
 
 QJsonArray strings(const QStringList& lines);
+QJsonArray strings(const SortedTextList& list);
 QJsonObject model(const ServerModel& model);
 QJsonObject views(const MainViews& views);
 QJsonArray messages(const QList<RecordingDialogs::Message>& messages);
