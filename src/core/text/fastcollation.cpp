@@ -31,6 +31,13 @@ FastCollation::FastCollation(const QCollator& collator) {
         }
         m_ranks[candidates.at(k).c] = quint8(rank);
     }
+    // With the collators in use exactly tab and the printable characters have a rank: the test
+    // for them is then two comparisons, which the compiler turns into vector code.
+    m_printableOnly = true;
+    for (char16_t c = 0; c < 128; ++c) {
+        m_printableOnly =
+            m_printableOnly && (m_ranks[c] != 0) == (c == u'\t' || (c >= 32 && c < 127));
+    }
 }
 
 bool FastCollation::eligible(QStringView text) const {
@@ -41,6 +48,13 @@ bool FastCollation::eligible(QStringView text) const {
     }
     // No early exit: nearly every text is eligible, and a loop without branches is faster.
     unsigned missing = 0;
+    if (m_printableOnly) {
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t c = p[i];
+            missing |= unsigned(char16_t(c - 32) >= 95) & unsigned(c != u'\t');
+        }
+        return missing == 0;
+    }
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = p[i];
         missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);
@@ -55,6 +69,13 @@ bool FastCollation::eligible(QLatin1String text) const {
         return false;
     }
     unsigned missing = 0;
+    if (m_printableOnly) {
+        for (qsizetype i = 0; i < n; ++i) {
+            const uchar c = p[i];
+            missing |= unsigned(uchar(c - 32) >= 95) & unsigned(c != '\t');
+        }
+        return missing == 0;
+    }
     for (qsizetype i = 0; i < n; ++i) {
         const uchar c = p[i];
         missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);

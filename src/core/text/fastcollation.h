@@ -32,4 +32,5 @@ class FastCollation {
 
   private:
     std::array<quint8, 128> m_ranks{};
+    bool m_printableOnly = false;  // exactly tab and printable ASCII have a rank
 };

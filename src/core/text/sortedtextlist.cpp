@@ -57,18 +57,21 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
         });
         return;
     }
-    std::array<std::array<std::size_t, 256>, 8> counts{};
+    // Four passes of sixteen bits each.
+    constexpr std::size_t Digits = 4;
+    constexpr std::size_t Values = 1 << 16;
+    std::vector<std::array<std::size_t, Values>> counts(Digits);
     for (const SortItem& item : items) {
-        for (std::size_t digit = 0; digit < 8; ++digit) {
-            ++counts[digit][(item.prefix >> (8 * digit)) & 0xff];
+        for (std::size_t digit = 0; digit < Digits; ++digit) {
+            ++counts[digit][(item.prefix >> (16 * digit)) & (Values - 1)];
         }
     }
     std::vector<SortItem> buffer;
     buffer.reserve(items.size());
     memoryhints::preferLargePages(buffer.data(), items.size() * sizeof(SortItem));
     buffer.resize(items.size());
-    for (std::size_t digit = 0; digit < 8; ++digit) {
-        std::array<std::size_t, 256>& count = counts[digit];
+    for (std::size_t digit = 0; digit < Digits; ++digit) {
+        std::array<std::size_t, Values>& count = counts[digit];
         if (std::find(count.begin(), count.end(), items.size()) != count.end()) {
             continue;  // every line has the same digit here
         }
@@ -77,7 +80,7 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
             sum += std::exchange(c, sum);
         }
         for (const SortItem& item : items) {
-            buffer[count[(item.prefix >> (8 * digit)) & 0xff]++] = item;
+            buffer[count[(item.prefix >> (16 * digit)) & (Values - 1)]++] = item;
         }
         items.swap(buffer);
     }
@@ -188,7 +191,8 @@ void SortedTextList::mergePending() const {
                 m_lines.insert(at, std::move(line));
             }
         }
-    } else if (m_lines.isEmpty() && m_unique && std::size_t(count) >= RadixFrom) {
+    } else if (m_lines.isEmpty() && m_pending.isEmpty() && m_unique &&
+               std::size_t(count) >= RadixFrom) {
         sortPending(true);
     } else {
         sortPending(false);
