@@ -31,12 +31,13 @@ FastCollation::FastCollation(const QCollator& collator) {
         }
         m_ranks[candidates.at(k).c] = quint8(rank);
     }
-    // With the collators in use exactly tab and the printable characters have a rank: the test
+    // With the collators in use exactly tab, the line-break controls and the printable
+    // characters have a rank: the test
     // for them is then two comparisons, which the compiler turns into vector code.
     m_printableOnly = true;
     for (char16_t c = 0; c < 128; ++c) {
         m_printableOnly =
-            m_printableOnly && (m_ranks[c] != 0) == (c == u'\t' || (c >= 32 && c < 127));
+            m_printableOnly && (m_ranks[c] != 0) == ((c >= 9 && c <= 13) || (c >= 32 && c < 127));
     }
 }
 
@@ -51,7 +52,7 @@ bool FastCollation::eligible(QStringView text) const {
     if (m_printableOnly) {
         for (qsizetype i = 0; i < n; ++i) {
             const char16_t c = p[i];
-            missing |= unsigned(char16_t(c - 32) >= 95) & unsigned(c != u'\t');
+            missing |= unsigned(char16_t(c - 32) >= 95) & unsigned(char16_t(c - 9) >= 5);
         }
         return missing == 0;
     }
@@ -72,7 +73,7 @@ bool FastCollation::eligible(QLatin1String text) const {
     if (m_printableOnly) {
         for (qsizetype i = 0; i < n; ++i) {
             const uchar c = p[i];
-            missing |= unsigned(uchar(c - 32) >= 95) & unsigned(c != '\t');
+            missing |= unsigned(uchar(c - 32) >= 95) & unsigned(uchar(c - 9) >= 5);
         }
         return missing == 0;
     }

@@ -32,5 +32,5 @@ class FastCollation {
 
   private:
     std::array<quint8, 128> m_ranks{};
-    bool m_printableOnly = false;  // exactly tab and printable ASCII have a rank
+    bool m_printableOnly = false;  // exactly 9 to 13 and printable ASCII have a rank
 };

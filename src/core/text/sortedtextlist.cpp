@@ -57,13 +57,14 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
         });
         return;
     }
-    // Four passes of sixteen bits each.
-    constexpr std::size_t Digits = 4;
-    constexpr std::size_t Values = 1 << 16;
+    // Eight passes of eight bits each: few enough places to write to that the writes of a pass
+    // stay in the cache.
+    constexpr std::size_t Digits = 8;
+    constexpr std::size_t Values = 1 << 8;
     std::vector<std::array<std::size_t, Values>> counts(Digits);
     for (const SortItem& item : items) {
         for (std::size_t digit = 0; digit < Digits; ++digit) {
-            ++counts[digit][(item.prefix >> (16 * digit)) & (Values - 1)];
+            ++counts[digit][(item.prefix >> (8 * digit)) & (Values - 1)];
         }
     }
     std::vector<SortItem> buffer;
@@ -80,7 +81,7 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
             sum += std::exchange(c, sum);
         }
         for (const SortItem& item : items) {
-            buffer[count[(item.prefix >> (16 * digit)) & (Values - 1)]++] = item;
+            buffer[count[(item.prefix >> (8 * digit)) & (Values - 1)]++] = item;
         }
         items.swap(buffer);
     }
