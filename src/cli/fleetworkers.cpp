@@ -4,9 +4,8 @@
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDataStream>
 #include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,39 +19,32 @@ namespace {
 
 constexpr int Outstanding = 2;  // requests a worker holds, so it never waits for the next
 
+// A row as it travels from a worker to the parent: Qt's binary stream, which keeps a null
+// error apart from an empty one and costs far less than JSON on both sides.
 QByteArray encode(const FleetRow& r) {
-    const QJsonObject o{{"number", r.number},
-                        {"file", r.file},
-                        {"serverName", r.serverName},
-                        {"osVersion", r.osVersion},
-                        {"patches", r.patches},
-                        {"otherModules", r.otherModules},
-                        {"completeSets", r.completeSets},
-                        {"partialMatches", r.partialMatches},
-                        {"outOfDateModules", r.outOfDateModules},
-                        {"suggestions", r.suggestions},
-                        {"hasFindings", r.hasFindings},
-                        {"error", r.error.isNull() ? QJsonValue() : QJsonValue(r.error)},
-                        {"page", r.page}};
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << qint32(r.number) << r.file << r.serverName << r.osVersion << qint32(r.patches)
+        << qint32(r.otherModules) << qint32(r.completeSets) << qint32(r.partialMatches)
+        << qint32(r.outOfDateModules) << qint32(r.suggestions) << r.hasFindings << r.error
+        << r.page;
+    return bytes;
 }
 
 FleetRow decode(const QByteArray& bytes) {
-    const QJsonObject o = QJsonDocument::fromJson(bytes).object();
+    QDataStream in(bytes);
     FleetRow r;
-    r.number = o["number"].toInt();
-    r.file = o["file"].toString();
-    r.serverName = o["serverName"].toString();
-    r.osVersion = o["osVersion"].toString();
-    r.patches = o["patches"].toInt();
-    r.otherModules = o["otherModules"].toInt();
-    r.completeSets = o["completeSets"].toInt();
-    r.partialMatches = o["partialMatches"].toInt();
-    r.outOfDateModules = o["outOfDateModules"].toInt();
-    r.suggestions = o["suggestions"].toInt();
-    r.hasFindings = o["hasFindings"].toBool();
-    r.error = o["error"].isNull() ? QString() : o["error"].toString();
-    r.page = o["page"].toString();
+    qint32 number = 0, patches = 0, others = 0, complete = 0, partial = 0, outOfDate = 0,
+           suggestions = 0;
+    in >> number >> r.file >> r.serverName >> r.osVersion >> patches >> others >> complete >>
+        partial >> outOfDate >> suggestions >> r.hasFindings >> r.error >> r.page;
+    r.number = number;
+    r.patches = patches;
+    r.otherModules = others;
+    r.completeSets = complete;
+    r.partialMatches = partial;
+    r.outOfDateModules = outOfDate;
+    r.suggestions = suggestions;
     return r;
 }
 
