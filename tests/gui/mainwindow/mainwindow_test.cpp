@@ -10,6 +10,7 @@
 #include "gui/widgets/reporttextview.h"
 #include "gui/windows/preparingprintwindow.h"
 #include "settings/datadirectory.h"
+#include "text/sortedtextlist.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,38 @@ TEST_F(MainWindowTest, ExampleReportOnEveryPage) {
     EXPECT_TRUE(w.action("mniHist1")->isVisible());
     EXPECT_EQ(w.action("mniHist1")->text(), example());
     EXPECT_FALSE(w.action("mniHist2")->isVisible());
+}
+
+// Thousands of modules are shown from the engine's one-byte lines: the rows are the engine's
+// lines in its order with their colours, and a later report replaces them.
+TEST_F(MainWindowTest, ABigModuleListShowsTheEnginesLinesInOrderWithTheirColours) {
+    QString block;
+    for (int k = 0; k < 5000; ++k) {
+        block += QStringLiteral("M%1.%2\r\n   Synthetic\r\n   Version 1.%3   May 1, 1999\r\n\r\n")
+                     .arg(4999 - k, 5, 10, QChar(u'0'))
+                     .arg(k % 7 == 0 ? "LAN" : "DXP")
+                     .arg(k % 10);
+    }
+    MainWindow& w = makeWindow();
+    const ColouredListModel* model = w.analysisSheet()->moduleModel();
+    w.openReport(example());
+    const int exampleRows = model->rowCount();
+    w.openReport(variant("big.txt", "AFTER311.DXP\r\n", block + "AFTER311.DXP\r\n"));
+    ASSERT_EQ(model->rowCount(), exampleRows + 5000);
+    const QList<Row> rows = model->rows();
+    int yellow = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        yellow += colourOf(rows.at(i)) == "255,255,0" ? 1 : 0;
+        if (i > 0) {
+            ASSERT_LT(SortedTextList::compare(rows.at(i - 1).text, rows.at(i).text), 0) << i;
+        }
+    }
+    EXPECT_EQ(yellow, 3 + 715);
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const Row& row) {
+        return row.text == "M00000.DXP     Version 1.9   May 1, 1999";
+    }));
+    w.openReport(example());
+    EXPECT_EQ(model->rowCount(), exampleRows);
 }
 
 TEST_F(MainWindowTest, OneModuleSelectedAtMostOnTheAnalysisPage) {
