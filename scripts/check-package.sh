@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Packages the finished build in build/, installs the package on this machine and tries it as a
-# new user would: version, the example report, the manual page, the desktop entry and metainfo.
+# new user would: version, the example report and its PDF, the manual page, the desktop entry and
+# metainfo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=$(bash scripts/package.sh build)
@@ -9,6 +10,9 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 test "$(/usr/bin/cartovex-cli --version)" = "cartovex-cli 2.66"
 /usr/bin/cartovex-cli --home "$home" analyze examples/config.txt > /dev/null
+# The PDF output comes from the module installed beside the program's libraries.
+/usr/bin/cartovex-cli --home "$home" analyze examples/config.txt --pdf "$home/summary.pdf" > /dev/null
+test "$(head -c 5 "$home/summary.pdf")" = "%PDF-"
 man -w cartovex-cli
 man -w cartovex
 desktop-file-validate /usr/share/applications/cartovex.desktop

@@ -1,16 +1,10 @@
 #include "pdfexport.h"
 
+#include <QFileInfo>
+#include <QLibrary>
 #include <cstring>
 
-#ifdef CARTOVEX_HAVE_PRINT
-#include "gui/print/summaryprinter.h"
-
-#include <QGuiApplication>
-#endif
-
 namespace pdfexport {
-
-#ifdef CARTOVEX_HAVE_PRINT
 
 namespace {
 
@@ -23,42 +17,67 @@ bool wantsPdf(int argc, char** argv) {
     return false;
 }
 
+using MakeApplication = QCoreApplication* (*)(int*, char**);
+using Write = void (*)(const PrintedDocument*, const QString*, QString*);
+
+// The PDF module: beside this program in a build, in lib/cartovex when installed. Loaded once,
+// on the first use; null entry points when it cannot be.
+struct Module {
+    MakeApplication makeApplication = nullptr;
+    Write write = nullptr;
+    QString error;
+};
+
+const Module& module() {
+    static const Module loaded = [] {
+        Module m;
+        const QString here = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+        const QString name = QStringLiteral("libcartovex-pdf.so");
+        for (const QString& path :
+             {here + u'/' + name, here + QStringLiteral("/" CARTOVEX_PDF_MODULE_DIR "/") + name}) {
+            if (!QFileInfo::exists(path)) {
+                continue;
+            }
+            QLibrary library(path);
+            m.makeApplication =
+                reinterpret_cast<MakeApplication>(library.resolve("cartovexPdfApplication"));
+            m.write = reinterpret_cast<Write>(library.resolve("cartovexPdfWrite"));
+            if (m.makeApplication == nullptr || m.write == nullptr) {
+                m = Module{};
+                m.error = library.errorString();
+            }
+            return m;
+        }
+        m.error = QStringLiteral(
+            "this cartovex-cli was built without the desktop libraries (Qt PrintSupport)");
+        return m;
+    }();
+    return loaded;
+}
+
 }  // namespace
 
 bool available() {
-    return true;
+    return module().write != nullptr;
 }
 
 std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
-    if (!wantsPdf(argc, argv)) {
+    if (!wantsPdf(argc, argv) || !available()) {
         return std::make_unique<QCoreApplication>(argc, argv);
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::unique_ptr<QCoreApplication>(module().makeApplication(&argc, argv));
 }
 
 QString write(const PrintedDocument& document, const QString& path) {
-    return summaryprinter::writePdf(document, path);
+    if (!available()) {
+        return QStringLiteral("PDF output is not available: ") + module().error;
+    }
+    QString error;
+    module().write(&document, &path, &error);
+    return error;
 }
-
-#else
-
-bool available() {
-    return false;
-}
-
-std::unique_ptr<QCoreApplication> application(int& argc, char** argv) {
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
-QString write(const PrintedDocument&, const QString&) {
-    return QStringLiteral(
-        "PDF output is not available: this cartovex-cli was built without the desktop "
-        "libraries (Qt PrintSupport)");
-}
-
-#endif
 
 }  // namespace pdfexport

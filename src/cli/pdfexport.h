@@ -5,8 +5,9 @@
 #include <QCoreApplication>
 #include <memory>
 
-// The command line's PDF output of the printed summary report. It needs the desktop build
-// (Qt PrintSupport) and a QGuiApplication; a build without the window library refuses it.
+// The command line's PDF output of the printed summary report. It needs the desktop build's PDF
+// module (Qt PrintSupport), loaded only when a PDF is asked for, and a QGuiApplication; a build
+// without the module refuses it.
 namespace pdfexport {
 
 // The application object: a QGuiApplication when the words ask for a PDF and this build can
