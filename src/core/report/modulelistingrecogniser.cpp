@@ -156,17 +156,18 @@ void ModuleListingRecogniser::startPatchList(int i) {
     }
 }
 
+int ModuleListingRecogniser::versionLine(int i) const {
+    return hasVersion(m_ctx, i + 2) ? i + 2 : hasVersion(m_ctx, i + 3) ? i + 3 : -1;
+}
+
 void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
     ServerModel& m = m_ctx.model;
     QStringView entry;
     if (m.CompactModuleLines) {
         entry = line.left(34);
     } else {
-        const int versionAt = hasVersion(m_ctx, i + 2)   ? i + 2
-                              : hasVersion(m_ctx, i + 3) ? i + 3
-                                                         : -1;
-        const QStringView version = m_ctx.view(versionAt);  // empty when there is none
-        m_entry.resize(0);                                  // keeps the buffer
+        const QStringView version = m_ctx.view(versionLine(i));  // empty when there is none
+        m_entry.resize(0);                                       // keeps the buffer
         m_entry += line;
         m_entry.resize(std::max<qsizetype>(line.size(), 12), u' ');
         m_entry += version;
@@ -187,11 +188,8 @@ void ModuleListingRecogniser::moduleLine(int i, QByteArrayView line) {
     if (m.CompactModuleLines) {
         entry = line.first(std::min<qsizetype>(34, line.size()));
     } else {
-        const int versionAt = hasVersion(m_ctx, i + 2)   ? i + 2
-                              : hasVersion(m_ctx, i + 3) ? i + 3
-                                                         : -1;
-        const QByteArrayView version = m_ctx.bytes(versionAt);  // empty when there is none
-        m_entryBytes.resize(0);                                 // keeps the buffer
+        const QByteArrayView version = m_ctx.bytes(versionLine(i));  // empty when there is none
+        m_entryBytes.resize(0);                                      // keeps the buffer
         m_entryBytes += line;
         m_entryBytes.resize(std::max<qsizetype>(line.size(), 12), ' ');
         m_entryBytes += version;

@@ -16,6 +16,8 @@ class ModuleListingRecogniser : public LineRecogniser {
   private:
     void look(int i);
     void startPatchList(int i);
+    // The version line of the module named on line i: two or three lines below it, or -1.
+    int versionLine(int i) const;
     void moduleLine(int i, QStringView line);
     void moduleLine(int i, QByteArrayView line);
 

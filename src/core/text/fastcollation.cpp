@@ -41,47 +41,40 @@ FastCollation::FastCollation(const QCollator& collator) {
     }
 }
 
-bool FastCollation::eligible(QStringView text) const {
-    const char16_t* p = text.utf16();
-    const qsizetype n = text.size();
+namespace {
+
+// Every character has a rank; Char is char16_t or uchar. No early exit: nearly every text is
+// eligible, and a loop without branches is faster.
+template <typename Char>
+bool allRanked(const Char* p, qsizetype n, const std::array<quint8, 128>& ranks,
+               bool printableOnly) {
     if (n > std::numeric_limits<qint32>::max()) {
         return false;
     }
-    // No early exit: nearly every text is eligible, and a loop without branches is faster.
     unsigned missing = 0;
-    if (m_printableOnly) {
+    if (printableOnly) {
         for (qsizetype i = 0; i < n; ++i) {
-            const char16_t c = p[i];
-            missing |= unsigned(char16_t(c - 32) >= 95) & unsigned(char16_t(c - 9) >= 5);
+            const Char c = p[i];
+            missing |= unsigned(Char(c - 32) >= 95) & unsigned(Char(c - 9) >= 5);
         }
         return missing == 0;
     }
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i];
-        missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);
+        const Char c = p[i];
+        missing |= unsigned(c >= 128) | unsigned(ranks[c & 127] == 0);
     }
     return missing == 0;
 }
 
+}  // namespace
+
+bool FastCollation::eligible(QStringView text) const {
+    return allRanked(text.utf16(), text.size(), m_ranks, m_printableOnly);
+}
+
 bool FastCollation::eligible(QLatin1String text) const {
-    const uchar* p = reinterpret_cast<const uchar*>(text.data());
-    const qsizetype n = text.size();
-    if (n > std::numeric_limits<qint32>::max()) {
-        return false;
-    }
-    unsigned missing = 0;
-    if (m_printableOnly) {
-        for (qsizetype i = 0; i < n; ++i) {
-            const uchar c = p[i];
-            missing |= unsigned(uchar(c - 32) >= 95) & unsigned(uchar(c - 9) >= 5);
-        }
-        return missing == 0;
-    }
-    for (qsizetype i = 0; i < n; ++i) {
-        const uchar c = p[i];
-        missing |= unsigned(c >= 128) | unsigned(m_ranks[c & 127] == 0);
-    }
-    return missing == 0;
+    return allRanked(reinterpret_cast<const uchar*>(text.data()), text.size(), m_ranks,
+                     m_printableOnly);
 }
 
 namespace {
