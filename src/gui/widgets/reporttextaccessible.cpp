@@ -92,7 +92,7 @@ QString ReportTextAccessible::text(int startOffset, int endOffset) const {
     const int count = characterCount();
     startOffset = std::clamp(startOffset, 0, count);
     endOffset = std::clamp(endOffset, startOffset, count);
-    return view()->toPlainText().mid(startOffset, endOffset - startOffset);
+    return view()->textBetween(startOffset, endOffset);
 }
 
 // The piece of text at an offset: a character, a word of its line, or its line with the line

@@ -93,6 +93,12 @@ int ReportTextView::lineLength(int line) const {
                : 0;
 }
 
+QString ReportTextView::textBetween(int from, int to) const {
+    from = std::clamp(from, 0, characterCount());
+    to = std::clamp(to, from, characterCount());
+    return m_text && from < to ? m_text->text(from, to) : QString();
+}
+
 QString ReportTextView::toPlainText() const {
     return m_text && lineCount() > 0 ? m_text->joined() : QString();
 }

@@ -38,6 +38,8 @@ class ReportTextView : public QAbstractScrollArea {
     void copy() const;
     QString selectedText() const;  // selected lines joined by "\n"
     QString toPlainText() const;   // every line joined by "\n"
+    // The characters between two offsets of that text, decoded alone.
+    QString textBetween(int from, int to) const;
 
     int lineCount() const;
     QString lineText(int line) const;
