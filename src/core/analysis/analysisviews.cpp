@@ -1,8 +1,8 @@
 #include "analysis/analysisviews.h"
 
+#include "analysis/loadedmodule.h"
+
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 namespace analysisviews {
 
@@ -40,58 +40,25 @@ ModuleRow moduleRow(const QString& line, const QStringList& outOfDate) {
 
 namespace {
 
-// Whether eight bytes of characters hold a dot: each character XOR '.' is zero only for a dot,
-// and the carry trick finds a zero character in all of them at once.
-template <typename Unit>
-bool hasDot(const Unit* p) {
-    constexpr std::uint64_t ones = sizeof(Unit) == 1 ? 0x0101010101010101u : 0x0001000100010001u;
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    word ^= ones * '.';
-    return ((word - ones) & ~word & (ones << (8 * sizeof(Unit) - 1))) != 0;
-}
-
-// loadedmodule::isDriver() in one pass over the characters, whatever their size: a dot with a
-// driver's three capitals after it. Eight bytes without a dot are passed over at once.
-template <typename Unit>
-bool hasDriverMark(const Unit* p, qsizetype n) {
-    constexpr qsizetype wordUnits = 8 / sizeof(Unit);
-    for (qsizetype dot = 0; dot + 3 < n;) {
-        if (dot + wordUnits <= n && !hasDot(p + dot)) {
-            dot += wordUnits;
-            continue;
-        }
-        if (p[dot] == Unit('.')) {
-            const Unit a = p[dot + 1], b = p[dot + 2], c = p[dot + 3];
-            if ((a == 'D' && b == 'S' && c == 'K') || (a == 'C' && b == 'D' && c == 'M') ||
-                (a == 'H' && b == 'A' && c == 'M') || (a == 'L' && b == 'A' && c == 'N')) {
-                return true;
-            }
-        }
-        ++dot;
-    }
-    return false;
-}
-
-template <typename Text, typename Unit>
-colourtable::ModuleColour colourOf(Text line, const Unit* units, const QStringList& outOfDate) {
+template <typename Text>
+colourtable::ModuleColour colourOf(Text line, const QStringList& outOfDate) {
     using colourtable::ModuleColour;
     for (const QString& name : outOfDate) {
         if (!name.isEmpty() && line.startsWith(name)) {
             return ModuleColour::OutOfDate;
         }
     }
-    return hasDriverMark(units, line.size()) ? ModuleColour::Driver : ModuleColour::Normal;
+    return loadedmodule::isDriver(line) ? ModuleColour::Driver : ModuleColour::Normal;
 }
 
 }  // namespace
 
 colourtable::ModuleColour moduleColour(QStringView line, const QStringList& outOfDate) {
-    return colourOf(line, line.utf16(), outOfDate);
+    return colourOf(line, outOfDate);
 }
 
 colourtable::ModuleColour moduleColour(QLatin1String line, const QStringList& outOfDate) {
-    return colourOf(line, reinterpret_cast<const uchar*>(line.data()), outOfDate);
+    return colourOf(line, outOfDate);
 }
 
 QList<ModuleRow> moduleRows(const QStringList& otherModules, const QStringList& outOfDate) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
+#include <QStringView>
 
 // The module name and version of an entry of the server's module list, in either entry form.
 namespace loadedmodule {
@@ -13,6 +15,7 @@ QStringView nameView(const QString& entry);
 // of the version line's start (columns 15 to 28).
 QString version(const QString& entry, bool compact);
 // A driver: the entry holds ".DSK", ".CDM", ".HAM" or ".LAN" (upper case) anywhere.
-bool isDriver(const QString& entry);
+bool isDriver(QStringView entry);
+bool isDriver(QLatin1String entry);
 
 }  // namespace loadedmodule
