@@ -2,7 +2,6 @@
 
 #include "analysis/analysisviews.h"
 #include "analysis/colourtable.h"
-#include "analysis/loadedmodule.h"
 
 using analysisviews::ModuleRow;
 using analysisviews::PatchRow;
