@@ -1,5 +1,6 @@
 #include "pdfexport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <cstring>
@@ -33,8 +34,10 @@ const Module& module() {
         Module m;
         const QString here = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
         const QString name = QStringLiteral("libcartovex-pdf.so");
-        for (const QString& path :
-             {here + u'/' + name, here + QStringLiteral("/" CARTOVEX_PDF_MODULE_DIR "/") + name}) {
+        const QStringList paths = {
+            here + u'/' + name,
+            QDir::cleanPath(here + QStringLiteral("/" CARTOVEX_PDF_MODULE_DIR "/") + name)};
+        for (const QString& path : paths) {
             if (!QFileInfo::exists(path)) {
                 continue;
             }
@@ -48,8 +51,8 @@ const Module& module() {
             }
             return m;
         }
-        m.error = QStringLiteral(
-            "this cartovex-cli was built without the desktop libraries (Qt PrintSupport)");
+        m.error = QStringLiteral("its module is not installed (looked for ") +
+                  paths.join(QStringLiteral(" and ")) + u')';
         return m;
     }();
     return loaded;

@@ -38,33 +38,12 @@ qsizetype nextBreak(const char* p, qsizetype from, qsizetype n) {
     return from;
 }
 
-// Code-page bytes as text: ASCII stands for itself, so every byte is widened in one simple
-// pass and only the others are looked up afterwards.
-void decodeBytes(const char* bytes, qsizetype n, char16_t* to) {
-    unsigned high = 0;
-    for (qsizetype k = 0; k < n; ++k) {
-        const uchar b = uchar(bytes[k]);
-        to[k] = b;
-        high |= b;
-    }
-    if ((high & 0x80) != 0) {
-        const auto* table = codepage::byteTable();
-        const QString decoded =
-            table == nullptr ? codepage::decode(QByteArray(bytes, n)) : QString();
-        for (qsizetype k = 0; k < n; ++k) {
-            to[k] = table != nullptr     ? (*table)[uchar(bytes[k])]
-                    : k < decoded.size() ? decoded.at(k).unicode()
-                                         : u'\ufffd';
-        }
-    }
-}
-
 QString decodeBytes(const char* bytes, qsizetype n) {
     if (codepage::byteTable() == nullptr) {
         return codepage::decode(QByteArray(bytes, n));
     }
     QString out(n, Qt::Uninitialized);
-    decodeBytes(bytes, n, reinterpret_cast<char16_t*>(out.data()));
+    codepage::decodeInto(bytes, n, reinterpret_cast<char16_t*>(out.data()));
     return out;
 }
 
@@ -124,14 +103,7 @@ class ReportText::Splitter {
     }
 
   private:
-    void addStart(qsizetype start) {
-        if (start <= qsizetype(std::numeric_limits<quint32>::max()) &&
-            m_text.m_wideStarts.empty()) {
-            m_text.m_starts.push_back(quint32(start));
-        } else {
-            m_text.addStart(start);
-        }
-    }
+    void addStart(qsizetype start) { m_text.addStart(start); }
 
     ReportText& m_text;
     qsizetype m_read = 0;
@@ -240,7 +212,7 @@ void ReportText::decodeLine(qsizetype i, char16_t* out) const {
         std::copy(line.utf16(), line.utf16() + line.size(), out);
     } else {
         const QByteArrayView bytes = lineBytes(i);
-        decodeBytes(bytes.data(), bytes.size(), out);
+        codepage::decodeInto(bytes.data(), bytes.size(), out);
     }
 }
 

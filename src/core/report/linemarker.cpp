@@ -1,12 +1,14 @@
 #include "report/linemarker.h"
 
-#include "text/codepage.h"
-
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+// Markers are ASCII, which stands for itself in the report's bytes.
 LineMarker::LineMarker(const QString& text)
-    : m_text(text), m_bytes(codepage::encode(text)), m_mask(maskOf(text)) {}
+    : m_text(text), m_bytes(text.toLatin1()), m_mask(maskOf(text)) {
+    Q_ASSERT(std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }));
+}
 
 namespace {
 
@@ -35,29 +37,25 @@ const std::array<quint64, 128>& asciiBits() {
     return bits;
 }
 
-}  // namespace
-
-quint64 LineMarker::maskOf(QStringView text) {
+// A character above 127 (a byte above 127 is never an ASCII character in the code page)
+// stands for the other bit.
+template <typename Unit>
+quint64 summaryOf(const Unit* p, qsizetype n) {
     const std::array<quint64, 128>& bits = asciiBits();
     quint64 mask = OtherBit;
-    const char16_t* p = text.utf16();
-    const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i];
+        const Unit c = p[i];
         mask |= c < 128 ? bits[c] : OtherBit;
     }
     return mask;
 }
 
+}  // namespace
+
+quint64 LineMarker::maskOf(QStringView text) {
+    return summaryOf(text.utf16(), text.size());
+}
+
 quint64 LineMarker::maskOf(QByteArrayView bytes) {
-    // A byte above 127 is never an ASCII character in the code page, as above.
-    const std::array<quint64, 128>& bits = asciiBits();
-    quint64 mask = OtherBit;
-    const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const uchar c = p[i];
-        mask |= c < 128 ? bits[c] : OtherBit;
-    }
-    return mask;
+    return summaryOf(reinterpret_cast<const uchar*>(bytes.data()), bytes.size());
 }

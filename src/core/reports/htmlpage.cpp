@@ -133,9 +133,10 @@ void otherModules(HtmlWriter& out, Engine& engine) {
     out.element(u"p", QStringLiteral("(Yellow = Drivers, Red = Out of date DXPs)"), u"sub");
     out.markup(u"\n<table class=\"rows\">\n<tr><th>Module</th><th>Marked</th></tr>\n");
     const QStringList& outOfDate = engine.analysis().OutOfDateModules;
-    for (const QString& line : engine.model().OtherModules.lines()) {
+    // A big module list is read in its compact form, never made a string a line.
+    engine.model().OtherModules.forEachLine([&out, &outOfDate](const QString& line) {
         using colourtable::ModuleColour;
-        const ModuleColour colour = analysisviews::moduleRow(line, outOfDate).colour;
+        const ModuleColour colour = analysisviews::moduleColour(line, outOfDate);
         if (colour == ModuleColour::Driver) {
             colouredRow(out, line, htmlstyle::DriverClass, QStringLiteral("driver"));
         } else if (colour == ModuleColour::OutOfDate) {
@@ -143,7 +144,7 @@ void otherModules(HtmlWriter& out, Engine& engine) {
         } else {
             colouredRow(out, line, QString(), QString());
         }
-    }
+    });
     out.markup(u"</table>\n");
     endSection(out);
 }

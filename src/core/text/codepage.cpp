@@ -30,23 +30,34 @@ const std::array<char16_t, 256>* byteTable() {
     return table ? &*table : nullptr;
 }
 
-namespace {
-
-QString decodeRange(const std::array<char16_t, 256>& table, const char* from, qsizetype size) {
-    QString text(size, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+void decodeInto(const char* bytes, qsizetype n, char16_t* out) {
+    const auto* table = byteTable();
+    if (table == nullptr) {
+        const QString decoded = QStringDecoder("windows-1252").decode(QByteArrayView(bytes, n));
+        for (qsizetype i = 0; i < n; ++i) {
+            out[i] = i < decoded.size() ? decoded.at(i).unicode() : u'\ufffd';
+        }
+        return;
+    }
     // ASCII maps to itself: widen every byte in one simple pass, then mend the others.
     uchar high = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const uchar b = uchar(from[i]);
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar b = uchar(bytes[i]);
         out[i] = b;
         high |= b;
     }
     if (high & 0x80) {
-        for (qsizetype i = 0; i < size; ++i) {
-            out[i] = table[uchar(from[i])];
+        for (qsizetype i = 0; i < n; ++i) {
+            out[i] = (*table)[uchar(bytes[i])];
         }
     }
+}
+
+namespace {
+
+QString decodeRange(const char* from, qsizetype size) {
+    QString text(size, Qt::Uninitialized);
+    decodeInto(from, size, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 
@@ -65,8 +76,8 @@ qsizetype lineCount(const QByteArray& bytes) {
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
-    if (const auto* table = byteTable()) {
-        return decodeRange(*table, bytes.constData(), bytes.size());
+    if (byteTable() != nullptr) {
+        return decodeRange(bytes.constData(), bytes.size());
     }
     QStringDecoder decoder("windows-1252");
     return decoder.decode(bytes);
@@ -85,7 +96,7 @@ QStringList decodeLines(const QByteArray& bytes) {
     for (qsizetype i = 0; i < n; ++i) {
         const char c = data[i];
         if (c == '\n' || c == '\r') {
-            lines.append(decodeRange(*table, data + start, i - start));
+            lines.append(decodeRange(data + start, i - start));
             if (c == '\r' && i + 1 < n && data[i + 1] == '\n') {
                 ++i;
             }
@@ -93,7 +104,7 @@ QStringList decodeLines(const QByteArray& bytes) {
         }
     }
     if (start < n) {
-        lines.append(decodeRange(*table, data + start, n - start));
+        lines.append(decodeRange(data + start, n - start));
     }
     return lines;
 }

@@ -21,6 +21,10 @@ QStringList decodeLines(const QByteArray& bytes);
 // It is null when the decoder does not (then the decoder is used for every text).
 const std::array<char16_t, 256>* byteTable();
 
+// Decodes n bytes into out, which has room for n characters, one character a byte (with the
+// table; without it, U+FFFD stands for a character the decoder does not give).
+void decodeInto(const char* bytes, qsizetype n, char16_t* out);
+
 // Reads a whole file. Returns false when it cannot be opened or read.
 bool readFile(const QString& path, QByteArray& bytes);
 bool readLines(const QString& path, QStringList& lines);
