@@ -15,6 +15,17 @@ QLabel* label(QWidget* parent, const QString& text, const QString& description) 
     return l;
 }
 
+QString fieldName(const QString& caption) {
+    return caption.endsWith(u':') ? caption.chopped(1) : caption;
+}
+
+QLabel* buddyLabel(const QString& caption, QWidget* field) {
+    auto* l = new QLabel(caption);
+    l->setBuddy(field);
+    field->setAccessibleName(fieldName(caption));
+    return l;
+}
+
 QGroupBox* group(QWidget* parent, const QString& title) {
     auto* g = new QGroupBox(title, parent);
     g->setAccessibleName(title);

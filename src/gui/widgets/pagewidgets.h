@@ -15,6 +15,10 @@ namespace pagewidgets {
 // value label is for goes into its description.
 QLabel* label(QWidget* parent, const QString& text, const QString& description = {});
 QGroupBox* group(QWidget* parent, const QString& title);
+// The name a screen reader gives a field: its caption without a closing colon.
+QString fieldName(const QString& caption);
+// The caption of a field: a label that gives the field the keyboard focus and its name.
+QLabel* buddyLabel(const QString& caption, QWidget* field);
 // A read-only, fixed-pitch, unwrapped text view of an embedded file.
 QPlainTextEdit* fileView(QWidget* parent, const QString& accessibleName);
 // A raised panel with a centred caption above a view.

@@ -1,6 +1,7 @@
 #include "gui/windows/ftpstatusform.h"
 
 #include "download/downloadviews.h"
+#include "gui/widgets/pagewidgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,7 +45,7 @@ QLabel* FtpStatusForm::addValue(QGridLayout* grid, int row, const QString& capti
     auto* label = new QLabel(caption, this);
     auto* value = new QLabel(this);
     value->setObjectName(QLatin1String(name));
-    value->setAccessibleDescription(caption.chopped(1));  // the value is read as shown
+    value->setAccessibleDescription(pagewidgets::fieldName(caption));  // the value is read as shown
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setBuddy(value);
     grid->addWidget(label, row, 0);

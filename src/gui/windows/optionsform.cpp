@@ -2,6 +2,7 @@
 
 #include "download/ftpsecurity.h"
 #include "download/optionsstate.h"
+#include "gui/widgets/pagewidgets.h"
 #include "startup/windowsettings.h"
 #include "ui/operationerror.h"
 #include "ui/userdialogs.h"
@@ -221,7 +222,7 @@ QLineEdit* OptionsForm::addField(QGroupBox* group, int row, const QString& capti
 
 void OptionsForm::addRow(QGroupBox* group, int row, const QString& caption, QWidget* field) {
     auto* label = new QLabel(caption, group);
-    field->setAccessibleName(caption.chopped(1));  // the caption without its colon
+    field->setAccessibleName(pagewidgets::fieldName(caption));
     label->setBuddy(field);
     auto* grid = static_cast<QGridLayout*>(group->layout());
     grid->addWidget(label, row, 0);

@@ -1,5 +1,6 @@
 #include "gui/windows/patchdb/coredxpspage.h"
 
+#include "gui/widgets/pagewidgets.h"
 #include "gui/windows/patchdb/fieldfocus.h"
 #include "gui/windows/patchdb/guardedcommand.h"
 #include "patchdb/coremodulepage.h"
@@ -17,17 +18,6 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
-}  // namespace
 
 CoreDxpsPage::CoreDxpsPage(CoreModulePage& core, ManagerWindowState& state, UserDialogs& dialogs,
                            QWidget* parent)
@@ -58,11 +48,11 @@ CoreDxpsPage::CoreDxpsPage(CoreModulePage& core, ManagerWindowState& state, User
             [this] { run(&CoreModulePage::ReadCoreModuleList); });
 
     auto* fields = new QGridLayout;
-    fields->addWidget(buddyLabel(managertexts::DxpNameLabel, m_name), 0, 0);
+    fields->addWidget(pagewidgets::buddyLabel(managertexts::DxpNameLabel, m_name), 0, 0);
     fields->addWidget(m_name, 1, 0);
-    fields->addWidget(buddyLabel(managertexts::DxpVersionLabel, m_version), 0, 1);
+    fields->addWidget(pagewidgets::buddyLabel(managertexts::DxpVersionLabel, m_version), 0, 1);
     fields->addWidget(m_version, 1, 1);
-    fields->addWidget(buddyLabel(managertexts::CoreDxpsLabel, m_list), 2, 0);
+    fields->addWidget(pagewidgets::buddyLabel(managertexts::CoreDxpsLabel, m_list), 2, 0);
     fields->addWidget(m_list, 3, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {m_add, m_remove, m_read}) {

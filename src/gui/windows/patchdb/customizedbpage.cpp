@@ -1,5 +1,6 @@
 #include "gui/windows/patchdb/customizedbpage.h"
 
+#include "gui/widgets/pagewidgets.h"
 #include "gui/windows/patchdb/fieldfocus.h"
 #include "gui/windows/patchdb/guardedcommand.h"
 #include "patchdb/customentriestexts.h"
@@ -18,17 +19,6 @@
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
-}  // namespace
 
 CustomizeDbPage::CustomizeDbPage(CustomEntriesPage& page, UserDialogs& dialogs,
                                  Progress& syncProgress, QWidget* parent)
@@ -61,9 +51,9 @@ QWidget* CustomizeDbPage::createFields() {
     auto* fields = new QGridLayout;
     m_name = new QLineEdit;
     m_version = new QLineEdit;
-    fields->addWidget(buddyLabel(customtexts::ModuleNameLabel, m_name), 0, 0);
+    fields->addWidget(pagewidgets::buddyLabel(customtexts::ModuleNameLabel, m_name), 0, 0);
     fields->addWidget(m_name, 0, 1);
-    fields->addWidget(buddyLabel(customtexts::ModuleVersionLabel, m_version), 1, 0);
+    fields->addWidget(pagewidgets::buddyLabel(customtexts::ModuleVersionLabel, m_version), 1, 0);
     fields->addWidget(m_version, 1, 1);
     layout->addLayout(fields);
     // The module name is typed in upper case.
@@ -90,7 +80,7 @@ QWidget* CustomizeDbPage::createFields() {
         refresh();
     });
     m_otherVersion = new QLineEdit;
-    boxes->addWidget(buddyLabel(customtexts::OtherVersionLabel, m_otherVersion), 3, 0);
+    boxes->addWidget(pagewidgets::buddyLabel(customtexts::OtherVersionLabel, m_otherVersion), 3, 0);
     boxes->addWidget(m_otherVersion, 3, 1);
     layout->addWidget(group);
 
@@ -99,8 +89,9 @@ QWidget* CustomizeDbPage::createFields() {
     m_fileSet->setInsertPolicy(QComboBox::NoInsert);
     m_fileSet->installEventFilter(this);
     m_fileSet->lineEdit()->installEventFilter(this);
-    layout->addWidget(buddyLabel(customtexts::FileSetLabel, m_fileSet));
-    m_fileSet->lineEdit()->setAccessibleName(customtexts::FileSetLabel);  // the box's own field
+    layout->addWidget(pagewidgets::buddyLabel(customtexts::FileSetLabel, m_fileSet));
+    // The box's own field
+    m_fileSet->lineEdit()->setAccessibleName(pagewidgets::fieldName(customtexts::FileSetLabel));
     layout->addWidget(m_fileSet);
 
     auto* buttons = new QHBoxLayout;
@@ -120,7 +111,7 @@ QWidget* CustomizeDbPage::createEntries() {
     m_list->setModel(m_rows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setUniformItemSizes(true);
-    m_entriesLabel = buddyLabel(customtexts::EntriesLabel, m_list);
+    m_entriesLabel = pagewidgets::buddyLabel(customtexts::EntriesLabel, m_list);
     layout->addWidget(m_entriesLabel);
     layout->addWidget(m_list, 1);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
