@@ -38,15 +38,6 @@ qsizetype nextBreak(const char* p, qsizetype from, qsizetype n) {
     return from;
 }
 
-QString decodeBytes(const char* bytes, qsizetype n) {
-    if (codepage::byteTable() == nullptr) {
-        return codepage::decode(QByteArray(bytes, n));
-    }
-    QString out(n, Qt::Uninitialized);
-    codepage::decodeInto(bytes, n, reinterpret_cast<char16_t*>(out.data()));
-    return out;
-}
-
 // The byte the code page gives the character, or -1 when it has none.
 int byteOf(char16_t c) {
     const auto* table = codepage::byteTable();
@@ -86,7 +77,7 @@ class ReportText::Splitter {
             }
             // The break's length is read before its first byte may be overwritten by the "\n".
             m_read = p[at] == '\r' && at + 1 < end && p[at + 1] == '\n' ? at + 2 : at + 1;
-            addStart(m_lineStart);
+            m_text.addStart(m_lineStart);
             p[m_written++] = '\n';
             m_lineStart = m_written;
         }
@@ -94,17 +85,15 @@ class ReportText::Splitter {
 
     void finish() {
         if (m_lineStart < m_written) {
-            addStart(m_lineStart);  // a last line without a break
+            m_text.addStart(m_lineStart);  // a last line without a break
         } else if (m_written > 0) {
             --m_written;  // a final break does not start another line
         }
-        addStart(m_written + 1);
+        m_text.addStart(m_written + 1);
         m_text.m_bytes.truncate(m_written);
     }
 
   private:
-    void addStart(qsizetype start) { m_text.addStart(start); }
-
     ReportText& m_text;
     qsizetype m_read = 0;
     qsizetype m_written = 0;
@@ -203,7 +192,7 @@ QString ReportText::at(qsizetype i) const {
         return wideLine(i).toString();
     }
     const QByteArrayView bytes = lineBytes(i);
-    return decodeBytes(bytes.data(), bytes.size());
+    return codepage::decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
 }
 
 void ReportText::decodeLine(qsizetype i, char16_t* out) const {
@@ -220,8 +209,9 @@ QString ReportText::text(qsizetype from, qsizetype to) const {
     if (to <= from) {
         return QString();
     }
-    return isWide() ? m_wide.mid(from, to - from)
-                    : decodeBytes(m_bytes.constData() + from, to - from);
+    return isWide()
+               ? m_wide.mid(from, to - from)
+               : codepage::decode(QByteArray::fromRawData(m_bytes.constData() + from, to - from));
 }
 
 void ReportText::clear() {
