@@ -82,9 +82,10 @@ void PatchVerification::VerifyPatches() {
     if (!patches.isEmpty()) {
         if (!IniLines::exists(m_manager.databases().currentPath())) {
             if (!m_model.HasPatchKitList) {
+                // The lines are told apart when the list is next read, not one by one.
                 for (const QString& line : patches) {
                     m_progress.pumpEvents();
-                    m_state.PatchAnalysisList.add(line);
+                    m_state.PatchAnalysisList.addDeferred(line);
                 }
             }
         } else {
@@ -103,13 +104,13 @@ void PatchVerification::VerifyPatches() {
                     m_progress.pumpEvents();
                     if (!m_state.CompleteSetPatches.contains(line) &&
                         !m_state.PartialSetPatches.contains(line)) {
-                        m_state.UnassignedPatches.add(line);
+                        m_state.UnassignedPatches.addDeferred(line);
                     }
                 }
-                for (const QString& line : m_state.UnassignedPatches.lines()) {
+                m_state.UnassignedPatches.forEachLine([this](const QString& line) {
                     m_progress.pumpEvents();
-                    m_state.PatchAnalysisList.add(line);
-                }
+                    m_state.PatchAnalysisList.addDeferred(line);
+                });
             }
         }
     }

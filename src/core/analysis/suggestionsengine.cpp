@@ -186,7 +186,7 @@ void SuggestionsEngine::reservedBuffers() {
 }
 
 void SuggestionsEngine::symmetricMultiprocessing() {
-    m_model.OtherModules.forEachLine([this](const QString& entry) {
+    m_model.OtherModules.forEachView([this](const auto& entry) {
         m_progress.pumpEvents();
         if (entry.startsWith(QLatin1String("SMP.")) && entry.contains(QLatin1String("SMP.DXP"))) {
             m_smpLoaded = true;
@@ -238,10 +238,10 @@ void SuggestionsEngine::oldDrivers() {
     if (!m_is41x) {
         return;
     }
-    m_model.OtherModules.forEachLine([this](const QString& entry) {
+    m_model.OtherModules.forEachView([this](const auto& entry) {
         m_progress.pumpEvents();
         if (loadedmodule::isDriver(entry)) {
-            m_state.DriverList.append(entry);
+            m_state.DriverList.append(QString(entry));
         }
     });
     for (const QString& entry : std::as_const(m_state.DriverList)) {

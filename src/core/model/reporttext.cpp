@@ -132,7 +132,7 @@ bool ReportText::read(const QString& path, ReportText& text, qint64& size) {
     // Read straight into the text's own buffer, grown should the file grow while it is read.
     QByteArray& bytes = text.m_bytes;
     bytes.resize(std::clamp<qint64>(file.size(), 0, std::numeric_limits<int>::max()) + 1);
-    memoryhints::preferLargePages(bytes.data(), std::size_t(bytes.size()));
+    memoryhints::prepareForWriting(bytes.data(), std::size_t(bytes.size()));
     text.m_starts.reserve(std::size_t(bytes.size() / 8 + 2));
     memoryhints::preferLargePages(text.m_starts.data(), text.m_starts.capacity() * 4);
     Splitter splitter(text);

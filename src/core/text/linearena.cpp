@@ -28,34 +28,65 @@ LineArena& LineArena::operator=(const LineArena& other) {
     return *this;
 }
 
-char* LineArena::reserve(qsizetype length) {
+char* LineArena::room(qsizetype length) {
     if (m_blocks.empty() || length > m_blockFree) {
-        // A new block; a line longer than a block has one of its own size.
-        const qsizetype next =
-            m_blocks.empty() ? FirstBlockSize : std::min(m_blockSize * 2, LargestBlockSize);
-        m_blockSize = std::max(length, next);
-        m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::size_t(m_blockSize)));
-        memoryhints::preferLargePages(m_blocks.back().get(), std::size_t(m_blockSize));
-        m_blockFree = m_blockSize;
+        newBlock(length);  // a line longer than a block has one of its own size
     }
     char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
     m_blockFree -= length;
     return at;
 }
 
-void LineArena::append(QStringView line) {
-    char* const at = reserve(line.size());
+void LineArena::newBlock(qsizetype atLeast) {
+    const qsizetype next =
+        m_blocks.empty() ? FirstBlockSize : std::min(m_blockSize * 2, LargestBlockSize);
+    m_blockSize = std::max(atLeast, next);
+    m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::size_t(m_blockSize)));
+    memoryhints::preferLargePages(m_blocks.back().get(), std::size_t(m_blockSize));
+    m_blockFree = m_blockSize;
+}
+
+QLatin1String LineArena::keep(QStringView line) {
+    char* const at = room(line.size());
     const char16_t* from = line.utf16();
     for (qsizetype i = 0; i < line.size(); ++i) {
         at[i] = char(from[i]);
     }
-    m_lines.emplace_back(at, line.size());
+    return QLatin1String(at, line.size());
+}
+
+QLatin1String LineArena::keep(QLatin1String line) {
+    char* const at = room(line.size());
+    std::copy(line.data(), line.data() + line.size(), at);
+    return QLatin1String(at, line.size());
+}
+
+void LineArena::append(QStringView line) {
+    m_lines.push_back(keep(line));
 }
 
 void LineArena::append(QLatin1String line) {
-    char* const at = reserve(line.size());
-    std::copy(line.data(), line.data() + line.size(), at);
-    m_lines.emplace_back(at, line.size());
+    m_lines.push_back(keep(line));
+}
+
+void LineArena::reserve(std::size_t lines, qsizetype characters) {
+    m_lines.reserve(m_lines.size() + lines);
+    memoryhints::prepareForWriting(m_lines.data() + m_lines.size(), lines * sizeof(QLatin1String));
+    if (characters > m_blockFree) {
+        newBlock(characters);
+    }
+}
+
+void LineArena::splice(LineArena&& other) {
+    m_lines.insert(m_lines.end(), other.m_lines.begin(), other.m_lines.end());
+    for (auto& block : other.m_blocks) {
+        m_blocks.push_back(std::move(block));
+    }
+    if (!other.m_blocks.empty()) {  // later lines go on in other's last block
+        m_blockSize = other.m_blockSize;
+        m_blockFree = other.m_blockFree;
+    }
+    other.clear();
 }
 
 void LineArena::clear() {

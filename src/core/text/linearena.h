@@ -19,6 +19,16 @@ class LineArena {
 
     void append(QStringView line);
     void append(QLatin1String line);
+    // Copies the characters into the blocks without listing them as a line; the view stays
+    // valid as long as the arena.
+    QLatin1String keep(QLatin1String line);
+    QLatin1String keep(QStringView line);
+    // Room for this many more lines of this many characters in all, so they are added without
+    // a block or the list of lines growing on the way.
+    void reserve(std::size_t lines, qsizetype characters);
+    // Moves the lines of other, in their order, after these; their characters stay where they
+    // are, in blocks this arena now owns.
+    void splice(LineArena&& other);
     std::size_t size() const { return m_lines.size(); }
     bool empty() const { return m_lines.empty(); }
     QLatin1String operator[](std::size_t k) const { return m_lines[k]; }
@@ -28,7 +38,9 @@ class LineArena {
 
   private:
     // Room for a line of the given length at the end of the last block.
-    char* reserve(qsizetype length);
+    char* room(qsizetype length);
+    // A new last block of at least this many characters.
+    void newBlock(qsizetype atLeast);
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
     qsizetype m_blockSize = 0;  // characters in the last block

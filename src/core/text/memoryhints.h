@@ -10,4 +10,9 @@ namespace memoryhints {
 // faults instead of thousands. Call it before the memory is first written.
 void preferLargePages(void* p, std::size_t size);
 
+// Large pages as above, and the memory backed by the system now, in one call: for a buffer
+// about to be written whole. A fault on every page as the writing reaches it costs several
+// times as much where the program runs in a virtual machine.
+void prepareForWriting(void* p, std::size_t size);
+
 }  // namespace memoryhints

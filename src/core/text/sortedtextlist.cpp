@@ -1,11 +1,13 @@
 #include "text/sortedtextlist.h"
 
 #include "text/memoryhints.h"
+#include "text/paralleltasks.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,17 +23,6 @@ constexpr std::size_t PrefetchAhead = 8;
 // takes the same time per line however many there are.
 constexpr std::size_t RadixFrom = 4096;
 
-// A line to sort: its first eight ranks packed in one number, which decide most comparisons
-// without touching its characters, where it lies, and its place among the lines added.
-struct SortItem {
-    quint64 prefix;
-    const char* data;
-    qint32 size;
-    quint32 index;
-
-    QLatin1String text() const { return QLatin1String(data, size); }
-};
-
 quint64 prefixOf(const FastCollation& ranks, QLatin1String line) {
     quint64 prefix = 0;
     for (qsizetype c = 0; c < 8; ++c) {
@@ -46,49 +37,67 @@ bool lessInFull(const FastCollation& ranks, const SortItem& a, const SortItem& b
     return c != 0 ? c < 0 : a.index < b.index;
 }
 
-// Sorts by prefix, then by the full comparison, then by the order the lines came in. A big list
-// goes through a least-significant-digit radix sort of the prefixes (stable, so lines with the
-// same prefix stay in the order they came in), and only the runs that share a prefix are then
-// sorted by their full comparison.
-void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
-    if (items.size() < RadixFrom) {
-        std::sort(items.begin(), items.end(), [&ranks](const SortItem& a, const SortItem& b) {
-            return a.prefix != b.prefix ? a.prefix < b.prefix : lessInFull(ranks, a, b);
-        });
-        return;
+// From this many lines on, the radix sort and the copy in order are shared with a second
+// thread, each taking the lines on one side of a prefix digit's value.
+constexpr std::size_t ParallelFrom = 64 * 1024;
+
+// Eight digits of eight bits each: few enough places for a pass to write to that its writes
+// stay in the cache.
+constexpr std::size_t Digits = 8;
+constexpr std::size_t Values = 1 << 8;
+using DigitCounts = std::array<std::array<std::size_t, Values>, Digits>;
+
+std::size_t digitOf(const SortItem& item, std::size_t digit) {
+    return (item.prefix >> (8 * digit)) & (Values - 1);
+}
+
+void countDigits(const SortItem* items, std::size_t n, DigitCounts& counts) {
+    for (auto& count : counts) {
+        count.fill(0);
     }
-    // Eight passes of eight bits each: few enough places to write to that the writes of a pass
-    // stay in the cache.
-    constexpr std::size_t Digits = 8;
-    constexpr std::size_t Values = 1 << 8;
-    std::vector<std::array<std::size_t, Values>> counts(Digits);
-    for (const SortItem& item : items) {
+    for (std::size_t k = 0; k < n; ++k) {
         for (std::size_t digit = 0; digit < Digits; ++digit) {
-            ++counts[digit][(item.prefix >> (8 * digit)) & (Values - 1)];
+            ++counts[digit][digitOf(items[k], digit)];
         }
     }
-    std::vector<SortItem> buffer;
-    buffer.reserve(items.size());
-    memoryhints::preferLargePages(buffer.data(), items.size() * sizeof(SortItem));
-    buffer.resize(items.size());
+}
+
+bool sameForAll(const std::array<std::size_t, Values>& count, std::size_t n) {
+    return std::find(count.begin(), count.end(), n) != count.end();
+}
+
+// A least-significant-digit radix sort of the prefixes of items[0, n), stable, so lines with
+// the same prefix stay in the order they came in; scratch has room for n items. The sorted
+// items end in items.
+void radixSort(SortItem* items, SortItem* scratch, std::size_t n) {
+    auto counts = std::make_unique<DigitCounts>();
+    countDigits(items, n, *counts);
+    SortItem* from = items;
+    SortItem* to = scratch;
     for (std::size_t digit = 0; digit < Digits; ++digit) {
-        std::array<std::size_t, Values>& count = counts[digit];
-        if (std::find(count.begin(), count.end(), items.size()) != count.end()) {
-            continue;  // every line has the same digit here
+        std::array<std::size_t, Values>& count = (*counts)[digit];
+        if (sameForAll(count, n)) {
+            continue;
         }
         std::size_t sum = 0;
         for (std::size_t& c : count) {
             sum += std::exchange(c, sum);
         }
-        for (const SortItem& item : items) {
-            buffer[count[(item.prefix >> (8 * digit)) & (Values - 1)]++] = item;
+        for (std::size_t k = 0; k < n; ++k) {
+            to[count[digitOf(from[k], digit)]++] = from[k];
         }
-        items.swap(buffer);
+        std::swap(from, to);
     }
-    for (auto run = items.begin(); run != items.end();) {
-        const auto end = std::find_if(run + 1, items.end(), [&run](const SortItem& item) {
-            return item.prefix != run->prefix;
-        });
+    if (from != items) {
+        std::copy(from, from + n, items);
+    }
+}
+
+// Puts the runs of items that share a prefix in order by their full comparison.
+void sortRuns(const FastCollation& ranks, SortItem* first, SortItem* last) {
+    for (SortItem* run = first; run != last;) {
+        SortItem* const end = std::find_if(
+            run + 1, last, [&run](const SortItem& item) { return item.prefix != run->prefix; });
         if (end - run > 1) {
             std::sort(run, end, [&ranks](const SortItem& a, const SortItem& b) {
                 return lessInFull(ranks, a, b);
@@ -96,6 +105,75 @@ void sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
         }
         run = end;
     }
+}
+
+// Where a big list may be cut in two so that every line before the cut sorts before every
+// line after it: at a value of the highest prefix digit that differs, as near the middle as
+// may be; the lines before it then go first. Returns 0 when no cut helps.
+std::size_t stablePartition(std::vector<SortItem>& items, std::vector<SortItem>& into) {
+    const std::size_t n = items.size();
+    for (std::size_t digit = Digits; digit-- > 0;) {
+        std::array<std::size_t, Values> count{};
+        for (const SortItem& item : items) {
+            ++count[digitOf(item, digit)];
+        }
+        if (sameForAll(count, n)) {
+            continue;  // the same for every line: the order lies in a lower digit
+        }
+        std::size_t below = 0;
+        std::size_t cut = 0;  // the value the second part starts at
+        for (std::size_t value = 0; value < Values && below + count[value] <= n / 2; ++value) {
+            below += count[value];
+            cut = value + 1;
+        }
+        if (below == 0) {  // the first value present holds more than half: it goes first
+            std::size_t value = 0;
+            while (count[value] == 0) {
+                ++value;
+            }
+            below = count[value];
+            cut = value + 1;
+        }
+        std::size_t first = 0;
+        std::size_t second = below;
+        for (const SortItem& item : items) {
+            into[digitOf(item, digit) < cut ? first++ : second++] = item;
+        }
+        return below;
+    }
+    return 0;
+}
+
+// Sorts by prefix, then by the full comparison, then by the order the lines came in. A big list
+// goes through a radix sort of the prefixes, and only the runs that share a prefix are then
+// sorted by their full comparison. Returns where a list shared between two threads was cut
+// (every line before it sorts before every line after it), or 0.
+std::size_t sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
+    const std::size_t n = items.size();
+    if (n < RadixFrom) {
+        std::sort(items.begin(), items.end(), [&ranks](const SortItem& a, const SortItem& b) {
+            return a.prefix != b.prefix ? a.prefix < b.prefix : lessInFull(ranks, a, b);
+        });
+        return 0;
+    }
+    std::vector<SortItem> buffer;
+    buffer.reserve(n);
+    memoryhints::prepareForWriting(buffer.data(), n * sizeof(SortItem));
+    buffer.resize(n);
+    const std::size_t cut = n >= ParallelFrom ? stablePartition(items, buffer) : 0;
+    if (cut == 0) {
+        radixSort(items.data(), buffer.data(), n);
+        sortRuns(ranks, items.data(), items.data() + n);
+        return 0;
+    }
+    // The two parts now lie in buffer, each in the order its lines came in.
+    const auto sortPart = [&](std::size_t from, std::size_t to) {
+        radixSort(buffer.data() + from, items.data() + from, to - from);
+        sortRuns(ranks, buffer.data() + from, buffer.data() + to);
+    };
+    paralleltasks::runBoth([&] { sortPart(0, cut); }, [&] { sortPart(cut, n); });
+    items.swap(buffer);
+    return cut;
 }
 
 }  // namespace
@@ -148,32 +226,37 @@ void SortedTextList::addDeferred(QStringView line) {
         add(line.toString());
         return;
     }
-    m_deferredLines.append(line);
+    defer(m_deferred.chars.keep(line));
 }
 
 bool SortedTextList::addDeferred(QLatin1String line) {
     if (m_keyed || !m_unique || !fast().eligible(line)) {
         return false;
     }
-    m_deferredLines.append(line);
+    defer(m_deferred.chars.keep(line));
     return true;
 }
 
+void SortedTextList::defer(QLatin1String kept) {
+    m_deferred.items.push_back({prefixOf(fast(), kept), kept.data(), qint32(kept.size()),
+                                quint32(m_deferred.items.size())});
+}
+
 void SortedTextList::takeDeferred() const {
-    for (const QLatin1String line : m_deferredLines.lines()) {
-        m_pending.append(QString(line));
+    for (const SortItem& item : m_deferred.items) {
+        m_pending.append(QString(item.text()));
     }
-    m_deferredLines.clear();
+    m_deferred.clear();
 }
 
 void SortedTextList::settle() const {
-    if (!m_deferredLines.empty()) {
+    if (!m_deferred.empty()) {
         mergePending();
     }
 }
 
 void SortedTextList::mergePending() const {
-    const qsizetype count = m_pending.size() + qsizetype(m_deferredLines.size());
+    const qsizetype count = m_pending.size() + qsizetype(m_deferred.items.size());
     if (count == 0) {
         return;
     }
@@ -233,50 +316,77 @@ void SortedTextList::sortPending(bool compact) const {
     // The pending lines are eligible, hence ASCII: they are sorted from one-byte copies too.
     const FastCollation& ranks = fast();
     LineArena pending;
-    for (const QString& line : std::as_const(m_pending)) {
-        pending.append(line);
-    }
-    const std::size_t n = pending.size() + m_deferredLines.size();
     std::vector<SortItem> items;
-    items.reserve(n);
-    memoryhints::preferLargePages(items.data(), n * sizeof(SortItem));
-    items.resize(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        const QLatin1String line =
-            k < pending.size() ? pending[k] : m_deferredLines[k - pending.size()];
-        items[k] = {prefixOf(ranks, line), line.data(), qint32(line.size()), quint32(k)};
+    if (m_pending.isEmpty()) {
+        items.swap(m_deferred.items);
+    } else {
+        const std::size_t count = std::size_t(m_pending.size());
+        items.reserve(count + m_deferred.items.size());
+        for (const QString& line : std::as_const(m_pending)) {
+            const QLatin1String kept = pending.keep(QStringView(line));
+            items.push_back(
+                {prefixOf(ranks, kept), kept.data(), qint32(kept.size()), quint32(items.size())});
+        }
+        for (SortItem item : m_deferred.items) {
+            item.index += quint32(count);
+            items.push_back(item);
+        }
     }
-    sortItems(ranks, items);
+    const std::size_t n = items.size();
+    const std::size_t cut = sortItems(ranks, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
-    // The reads jump around, so each line's characters are fetched a few items ahead.
-    QStringList sorted;
-    std::shared_ptr<LineArena> arena;
-    if (compact) {
-        arena = std::make_shared<LineArena>();
-    } else {
-        sorted.reserve(qsizetype(n));
-    }
-    for (std::size_t k = 0; k < n; ++k) {
+    // The reads jump around, so each line's characters are fetched a few items ahead. Equal
+    // lines lie side by side, the first added first: in unique mode it alone stays.
+    const auto dropped = [&](std::size_t k) {
+        return m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
+               ranks.equal(items[k - 1].text(), items[k].text());
+    };
+    const auto prefetch = [&](std::size_t k) {
         if (k + PrefetchAhead < n) {
             __builtin_prefetch(items[k + PrefetchAhead].data);
         }
-        const QLatin1String line = items[k].text();
-        // Equal lines lie side by side, the first added first: in unique mode it alone stays.
-        if (m_unique && k > 0 && items[k].prefix == items[k - 1].prefix &&
-            ranks.equal(items[k - 1].text(), line)) {
-            continue;
-        }
-        if (compact) {
-            arena->append(line);
+    };
+    QStringList sorted;
+    std::shared_ptr<LineArena> arena;
+    if (compact) {
+        // A list cut in two for the sort is copied by two threads, into an arena each, and the
+        // second is joined to the first; no line equals one across the cut.
+        const auto copyLines = [&](LineArena& into, std::size_t from, std::size_t to) {
+            qsizetype characters = 0;
+            for (std::size_t k = from; k < to; ++k) {
+                characters += items[k].size;
+            }
+            into.reserve(to - from, characters);
+            for (std::size_t k = from; k < to; ++k) {
+                prefetch(k);
+                if (!dropped(k)) {
+                    into.append(items[k].text());
+                }
+            }
+        };
+        arena = std::make_shared<LineArena>();
+        if (cut > 0) {
+            LineArena second;
+            paralleltasks::runBoth([&] { copyLines(*arena, 0, cut); },
+                                   [&] { copyLines(second, cut, n); });
+            arena->splice(std::move(second));
         } else {
-            sorted.append(QString(line));
+            copyLines(*arena, 0, n);
+        }
+    } else {
+        sorted.reserve(qsizetype(n));
+        for (std::size_t k = 0; k < n; ++k) {
+            prefetch(k);
+            if (!dropped(k)) {
+                sorted.append(QString(items[k].text()));
+            }
         }
     }
     items = {};
     m_pending.swap(sorted);
-    m_deferredLines.clear();
+    m_deferred.clear();
     if (compact) {
         m_compact = std::move(arena);
     }
@@ -374,7 +484,7 @@ void SortedTextList::clear() {
     m_lines.clear();
     m_pending.clear();
     m_set.clear();
-    m_deferredLines.clear();
+    m_deferred.clear();
     m_compact.reset();
     m_dirty = false;
     m_keyed = m_cs == Qt::CaseSensitive;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/deferredlines.h"
 #include "text/fastcollation.h"
 #include "text/foldedtextset.h"
 #include "text/linearena.h"
@@ -72,6 +73,22 @@ class SortedTextList {
         }
     }
 
+    // Calls f with each line in order without making a string of it: a QLatin1String of the
+    // compact form's one-byte line, or the line's const QString& otherwise. For a walk that
+    // tests every line and keeps few.
+    template <typename F>
+    void forEachView(F&& f) const {
+        if (const std::shared_ptr<const LineArena> compact = compactLines()) {
+            for (const QLatin1String bytes : compact->lines()) {
+                f(bytes);
+            }
+            return;
+        }
+        for (const QString& line : lines()) {
+            f(line);
+        }
+    }
+
     // The comparison itself: <0, 0, >0.
     static int compare(const QString& a, const QString& b);
 
@@ -107,6 +124,8 @@ class SortedTextList {
     void sortPending(bool compact) const;
     // Turns the deferred lines into pending ones, in the order they came in.
     void takeDeferred() const;
+    // Adds a deferred line whose characters the list keeps.
+    void defer(QLatin1String kept);
     qsizetype lowerBound(const QString& line) const;
     // Index of an equal line among the merged lines, or -1.
     qsizetype sortedIndexOf(const QString& line) const;
@@ -125,8 +144,9 @@ class SortedTextList {
     mutable QStringList m_lines;
     mutable QStringList m_pending;
     mutable FoldedTextSet m_set;
-    // Deferred lines, not yet checked for equals, after the pending ones.
-    mutable LineArena m_deferredLines;
+    // Deferred lines, not yet checked for equals, after the pending ones, each made ready for
+    // the sort while its characters are at hand.
+    mutable DeferredLines m_deferred;
     // The compact form: every line, in order; m_lines and m_pending are then empty.
     mutable std::shared_ptr<const LineArena> m_compact;
     // Keyed mode.

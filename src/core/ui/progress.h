@@ -9,6 +9,12 @@ class Progress {
     virtual ~Progress() = default;
     virtual void start(int maximum) = 0;
     virtual void step() = 0;
+    // Several steps at once, for a loop that reports every so many of its steps.
+    virtual void advance(int steps) {
+        for (int k = 0; k < steps; ++k) {
+            step();
+        }
+    }
     virtual void finish() = 0;
     virtual void pumpEvents() = 0;
     // Runs a piece of work that cannot stop to let messages be handled (a big sort, decoding a
@@ -21,6 +27,7 @@ class NullProgress : public Progress {
   public:
     void start(int) override {}
     void step() override {}
+    void advance(int) override {}
     void finish() override {}
     void pumpEvents() override {}
 };

@@ -24,6 +24,7 @@ class WindowProgress : public Progress {
 
     void start(int maximum) override;
     void step() override;
+    void advance(int steps) override { m_value += steps; }
     void finish() override;
     void pumpEvents() override;
     void runAside(const std::function<void()>& work) override;

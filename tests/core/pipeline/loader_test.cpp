@@ -155,7 +155,7 @@ TEST_F(PipelineTest, OpenCommandsFromInsideALoadAreRefusedWithoutSideEffects) {
     progress.onPump = nullptr;
 
     EXPECT_TRUE(outer.completed);
-    EXPECT_GE(pumps, 40);  // once per parsed line at least
+    EXPECT_GE(pumps, 3);  // every few dozen parsed lines and in the stages after the parse
     EXPECT_EQ(started, 0);
     EXPECT_TRUE(m_dialogs.messages().isEmpty());
     EXPECT_EQ(reentrant.model().ConfigFileName, first);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
 #include <optional>
 #include <random>
 
@@ -165,6 +166,35 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     EXPECT_TRUE(list.add(QStringLiteral("\u00e9t\u00e9")));
     reference.add(QStringLiteral("\u00e9t\u00e9"));
     EXPECT_EQ(list.lines(), reference.lines());
+}
+
+TEST(SortedTextList, AListBigEnoughToBeSortedByTwoThreadsKeepsItsOrderAndFirstEquals) {
+    // Most lines start alike, so the cut between the threads' halves falls after the first
+    // value; every name comes twice, in capitals first.
+    std::mt19937 rng(11);
+    std::vector<QString> names;
+    for (int k = 0; k < 40000; ++k) {
+        QString name = k % 10 == 0 ? QString(QChar(u'A' + int(rng() % 26))) : QStringLiteral("A");
+        for (int c = 0; c < 9; ++c) {
+            name.append(QChar(u'A' + int(rng() % 26)));
+        }
+        names.push_back(name + QStringLiteral(".DXP   Version ") + QString::number(k));
+    }
+    SortedTextList list;
+    for (const QString& name : names) {
+        list.addDeferred(QLatin1String(name.toLatin1()));
+    }
+    for (const QString& name : names) {
+        list.addDeferred(QLatin1String(name.toLower().toLatin1()));
+    }
+    ASSERT_NE(list.compactLines(), nullptr);
+    const QStringList& lines = list.lines();
+    ASSERT_EQ(lines.size(), 40000);
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+        ASSERT_LT(SortedTextList::compare(lines.at(k - 1), lines.at(k)), 0) << k;
+    }
+    EXPECT_TRUE(std::all_of(lines.begin(), lines.end(),
+                            [](const QString& line) { return line.at(1).isUpper(); }));
 }
 
 TEST(SortedTextList, CopiesAreIndependentAndOutliveTheOriginal) {
