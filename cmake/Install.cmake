@@ -71,8 +71,8 @@ modules against a patch database and lists suggestions. It comes as a desktop pr
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window and the PDF output load Qt's platform plugins at run time, which shlibdeps
-# cannot see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window and the PDF output load Qt's platform plugins at run time, and a download loads
+# libcurl (libcurl.so.4), which shlibdeps cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

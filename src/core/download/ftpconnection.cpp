@@ -1,10 +1,10 @@
 #include "download/ftpconnection.h"
 
+#include "download/curlapi.h"
 #include "download/ftpcontrolsocket.h"
 #include "download/ftperror.h"
 #include "download/ftptls.h"
 
-#include <curl/curl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QFile>
@@ -97,8 +97,8 @@ FtpConnection::~FtpConnection() {
 void FtpConnection::close() {
     if (m_curl) {
         // The QUIT of a dropped or silent server must not hold the program up.
-        curl_easy_setopt(m_curl, CURLOPT_FTP_RESPONSE_TIMEOUT, 2L);
-        curl_easy_cleanup(m_curl);
+        curlapi::setopt(m_curl, CURLOPT_FTP_RESPONSE_TIMEOUT, 2L);
+        curlapi::easyCleanup(m_curl);
         m_curl = nullptr;
     }
     if (m_handOver.pending >= 0) {
@@ -172,7 +172,7 @@ void FtpConnection::connect(const QString& host, const QString& port, const FtpJ
         fail(result, job);
         return;
     }
-    m_curl = curl_easy_init();
+    m_curl = curlapi::easyInit();
     m_events.stateChanged(4);
     m_events.protocolStateChanged(1);
 }
@@ -180,30 +180,30 @@ void FtpConnection::connect(const QString& host, const QString& port, const FtpJ
 int FtpConnection::perform(const QByteArray& url, const FtpJobContext& job, Transfer* transfer) {
     CURL* c = m_curl;
     m_errorText[0] = '\0';
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, m_errorText);
-    curl_easy_setopt(c, CURLOPT_URL, url.constData());
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, long(job.timeouts.connectMs));
-    curl_easy_setopt(c, CURLOPT_FTP_RESPONSE_TIMEOUT, long(secondsAtLeastOne(job.timeouts.idleMs)));
-    curl_easy_setopt(c, CURLOPT_ACCEPTTIMEOUT_MS, long(job.timeouts.idleMs));
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, long(secondsAtLeastOne(job.timeouts.idleMs)));
-    curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &FtpCallbacks::progress);
-    curl_easy_setopt(c, CURLOPT_XFERINFODATA, &job);
-    curl_easy_setopt(c, CURLOPT_FTPPORT, job.passive ? nullptr : "-");
-    curl_easy_setopt(c, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
-    curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, m_binary ? 0L : 1L);
+    curlapi::setopt(c, CURLOPT_ERRORBUFFER, m_errorText);
+    curlapi::setopt(c, CURLOPT_URL, url.constData());
+    curlapi::setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curlapi::setopt(c, CURLOPT_CONNECTTIMEOUT_MS, long(job.timeouts.connectMs));
+    curlapi::setopt(c, CURLOPT_FTP_RESPONSE_TIMEOUT, long(secondsAtLeastOne(job.timeouts.idleMs)));
+    curlapi::setopt(c, CURLOPT_ACCEPTTIMEOUT_MS, long(job.timeouts.idleMs));
+    curlapi::setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curlapi::setopt(c, CURLOPT_LOW_SPEED_TIME, long(secondsAtLeastOne(job.timeouts.idleMs)));
+    curlapi::setopt(c, CURLOPT_NOPROGRESS, 0L);
+    curlapi::setopt(c, CURLOPT_XFERINFOFUNCTION, &FtpCallbacks::progress);
+    curlapi::setopt(c, CURLOPT_XFERINFODATA, &job);
+    curlapi::setopt(c, CURLOPT_FTPPORT, job.passive ? nullptr : "-");
+    curlapi::setopt(c, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
+    curlapi::setopt(c, CURLOPT_TRANSFERTEXT, m_binary ? 0L : 1L);
     // Only the log-in needs the connection made at Connect; later sockets are libcurl's own.
     const bool handOver = m_handOver.pending >= 0;
-    curl_easy_setopt(c, CURLOPT_OPENSOCKETFUNCTION, handOver ? &FtpCallbacks::openSocket : nullptr);
-    curl_easy_setopt(c, CURLOPT_OPENSOCKETDATA, &m_handOver);
-    curl_easy_setopt(c, CURLOPT_SOCKOPTFUNCTION, handOver ? &FtpCallbacks::socketOptions : nullptr);
-    curl_easy_setopt(c, CURLOPT_SOCKOPTDATA, &m_handOver);
-    curl_easy_setopt(c, CURLOPT_NOBODY, transfer ? 0L : 1L);
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &FtpCallbacks::collect);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, transfer);
-    return curl_easy_perform(c);
+    curlapi::setopt(c, CURLOPT_OPENSOCKETFUNCTION, handOver ? &FtpCallbacks::openSocket : nullptr);
+    curlapi::setopt(c, CURLOPT_OPENSOCKETDATA, &m_handOver);
+    curlapi::setopt(c, CURLOPT_SOCKOPTFUNCTION, handOver ? &FtpCallbacks::socketOptions : nullptr);
+    curlapi::setopt(c, CURLOPT_SOCKOPTDATA, &m_handOver);
+    curlapi::setopt(c, CURLOPT_NOBODY, transfer ? 0L : 1L);
+    curlapi::setopt(c, CURLOPT_WRITEFUNCTION, &FtpCallbacks::collect);
+    curlapi::setopt(c, CURLOPT_WRITEDATA, transfer);
+    return curlapi::easyPerform(c);
 }
 
 void FtpConnection::logIn(const QString& userName, const QString& password,
@@ -219,9 +219,9 @@ void FtpConnection::logIn(const QString& userName, const QString& password,
     }
     // libcurl sends AUTH TLS first and, where TLS is required and refused, ends here without
     // sending USER or PASS.
-    curl_easy_setopt(m_curl, CURLOPT_USERNAME, userName.toUtf8().constData());
-    curl_easy_setopt(m_curl, CURLOPT_PASSWORD, password.toUtf8().constData());
-    curl_easy_setopt(m_curl, CURLOPT_CUSTOMREQUEST, nullptr);
+    curlapi::setopt(m_curl, CURLOPT_USERNAME, userName.toUtf8().constData());
+    curlapi::setopt(m_curl, CURLOPT_PASSWORD, password.toUtf8().constData());
+    curlapi::setopt(m_curl, CURLOPT_CUSTOMREQUEST, nullptr);
     bool secured = false;
     {
         const ftptls::Watch watch(m_curl);
@@ -252,9 +252,9 @@ void FtpConnection::listRemoteFile(const QString& remoteFile, const FtpJobContex
     }
     Transfer transfer{&m_events, nullptr, {}, 0};
     const QByteArray command = "LIST " + remoteFile.toUtf8();
-    curl_easy_setopt(m_curl, CURLOPT_CUSTOMREQUEST, command.constData());
+    curlapi::setopt(m_curl, CURLOPT_CUSTOMREQUEST, command.constData());
     int result = perform(url(QString()), job, &transfer);
-    curl_easy_setopt(m_curl, CURLOPT_CUSTOMREQUEST, nullptr);
+    curlapi::setopt(m_curl, CURLOPT_CUSTOMREQUEST, nullptr);
     const QList<FtpListItem> items = ftplisting::parse(transfer.listing);
     if (result == CURLE_OK && items.isEmpty()) {
         result = CURLE_REMOTE_FILE_NOT_FOUND;

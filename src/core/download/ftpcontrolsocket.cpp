@@ -1,6 +1,7 @@
 #include "download/ftpcontrolsocket.h"
 
-#include <curl/curl.h>
+#include "download/curlapi.h"
+
 #include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>

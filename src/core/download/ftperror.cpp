@@ -1,6 +1,6 @@
 #include "download/ftperror.h"
 
-#include <curl/curl.h>
+#include "download/curlapi.h"
 
 namespace ftperror {
 
@@ -53,7 +53,7 @@ QString description(int curlCode, const QString& reason) {
     // A failed listing and a failed retrieval both mean the file is not there.
     const CURLcode code =
         number(curlCode) == RemoteFileNotFound ? CURLE_REMOTE_FILE_NOT_FOUND : CURLcode(curlCode);
-    return QString::fromUtf8(curl_easy_strerror(code));
+    return QString::fromUtf8(curlapi::easyStrerror(code));
 }
 
 bool keepsConnection(int curlCode) {

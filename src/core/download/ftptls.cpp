@@ -1,6 +1,7 @@
 #include "download/ftptls.h"
 
-#include <curl/curl.h>
+#include "download/curlapi.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -39,13 +40,13 @@ int observe(CURL*, curl_infotype type, char* data, size_t size, void* watch) {
 }  // namespace
 
 int configure(CURL* curl, FtpSecurity security, const QString& caFile, QString& reason) {
-    curl_easy_setopt(curl, CURLOPT_USE_SSL, useSsl(security));
+    curlapi::setopt(curl, CURLOPT_USE_SSL, useSsl(security));
     if (security == FtpSecurity::Off) {
         return CURLE_OK;
     }
-    curl_easy_setopt(curl, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    curlapi::setopt(curl, CURLOPT_FTPSSLAUTH, long(CURLFTPAUTH_TLS));
+    curlapi::setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curlapi::setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (caFile.isEmpty()) {
         return CURLE_OK;
     }
@@ -57,26 +58,26 @@ int configure(CURL* curl, FtpSecurity security, const QString& caFile, QString& 
     // The system's bundle as libcurl would load it, then the extra CA.
     QByteArray bundle;
     char* systemBundle = nullptr;
-    if (curl_easy_getinfo(curl, CURLINFO_CAINFO, &systemBundle) == CURLE_OK && systemBundle &&
+    if (curlapi::getinfo(curl, CURLINFO_CAINFO, &systemBundle) == CURLE_OK && systemBundle &&
         readFile(QFile::decodeName(systemBundle), bundle)) {
         bundle += '\n';
     }
     bundle += extra;
     curl_blob blob{bundle.data(), size_t(bundle.size()), CURL_BLOB_COPY};
-    curl_easy_setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
+    curlapi::setopt(curl, CURLOPT_CAINFO_BLOB, &blob);
     return CURLE_OK;
 }
 
 Watch::Watch(CURL* curl) : m_curl(curl) {
-    curl_easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, &observe);
-    curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, this);
-    curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 1L);
+    curlapi::setopt(m_curl, CURLOPT_DEBUGFUNCTION, &observe);
+    curlapi::setopt(m_curl, CURLOPT_DEBUGDATA, this);
+    curlapi::setopt(m_curl, CURLOPT_VERBOSE, 1L);
 }
 
 Watch::~Watch() {
-    curl_easy_setopt(m_curl, CURLOPT_VERBOSE, 0L);
-    curl_easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, nullptr);
-    curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, nullptr);
+    curlapi::setopt(m_curl, CURLOPT_VERBOSE, 0L);
+    curlapi::setopt(m_curl, CURLOPT_DEBUGFUNCTION, nullptr);
+    curlapi::setopt(m_curl, CURLOPT_DEBUGDATA, nullptr);
 }
 
 void Watch::line(bool sent, const QByteArray& text) {

@@ -1,11 +1,11 @@
 #include "download/tftp.h"
 
+#include "download/curlapi.h"
 #include "download/ftpconnection.h"
 #include "download/ftperror.h"
 #include "download/ftpevents.h"
 #include "download/ftpworker.h"
 
-#include <curl/curl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
@@ -85,7 +85,7 @@ void TFTP::request(Job job, bool busy) {
     // libcurl's global set-up is not thread-safe: done once, on this thread, before any worker
     // uses libcurl, and only by programs that transfer something.
     static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    std::call_once(once, [] { curlapi::globalInit(CURL_GLOBAL_DEFAULT); });
     ++m_pending;
     auto context = std::make_shared<FtpJobContext>();
     context->passive = m_passive;
