@@ -4,6 +4,8 @@
 
 #include <QLatin1String>
 #include <QtGlobal>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 // A line of a sorted list waiting to be sorted: its first eight collation ranks packed in one
@@ -18,33 +20,61 @@ struct SortItem {
     QLatin1String text() const { return QLatin1String(data, size); }
 };
 
+// Items kept in blocks that never move, each twice the one before up to a limit: a list of half
+// a million lines grows without copying what it holds, and the sort reads the blocks where they
+// are.
+class SortItemBlocks {
+  public:
+    void push_back(const SortItem& item) {
+        if (m_inLast == m_lastCapacity) {
+            addBlock();
+        }
+        m_blocks.back()[m_inLast++] = item;
+        ++m_size;
+    }
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    // Calls f(const SortItem&) with every item in order.
+    template <typename F>
+    void forEach(F&& f) const {
+        for (std::size_t b = 0; b < m_blocks.size(); ++b) {
+            const std::size_t count = b + 1 < m_blocks.size() ? capacityOf(b) : m_inLast;
+            for (std::size_t k = 0; k < count; ++k) {
+                f(m_blocks[b][k]);
+            }
+        }
+    }
+    void clear();
+
+  private:
+    static constexpr std::size_t FirstBlockItems = 256;
+    static constexpr std::size_t LargestBlockItems = 64 * 1024;
+    static std::size_t capacityOf(std::size_t block) {
+        return std::min(FirstBlockItems << std::min<std::size_t>(block, 16), LargestBlockItems);
+    }
+    void addBlock();
+
+    std::vector<std::unique_ptr<SortItem[]>> m_blocks;
+    std::size_t m_size = 0;
+    std::size_t m_inLast = 0;        // items in the last block
+    std::size_t m_lastCapacity = 0;  // room in the last block
+};
+
 // Lines added to a sorted list and not yet sorted: their characters, and each line ready for
 // the sort, in the order they came in. A copy keeps copies of the characters.
 struct DeferredLines {
     LineArena chars;
-    std::vector<SortItem> items;
+    SortItemBlocks items;
 
     DeferredLines() = default;
-    DeferredLines(const DeferredLines& other) {
-        items.reserve(other.items.size());
-        for (SortItem item : other.items) {
-            item.data = chars.keep(item.text()).data();
-            items.push_back(item);
-        }
-    }
-    DeferredLines& operator=(const DeferredLines& other) {
-        if (this != &other) {
-            DeferredLines copy(other);
-            *this = std::move(copy);
-        }
-        return *this;
-    }
+    DeferredLines(const DeferredLines& other);
+    DeferredLines& operator=(const DeferredLines& other);
     DeferredLines(DeferredLines&&) noexcept = default;
     DeferredLines& operator=(DeferredLines&&) noexcept = default;
 
     bool empty() const { return items.empty(); }
     void clear() {
-        items = {};
+        items.clear();
         chars.clear();
     }
 };

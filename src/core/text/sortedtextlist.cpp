@@ -107,16 +107,22 @@ void sortRuns(const FastCollation& ranks, SortItem* first, SortItem* last) {
     }
 }
 
+// Room for n items, backed by the system at once and left unset.
+std::unique_ptr<SortItem[]> itemRoom(std::size_t n) {
+    auto room = std::make_unique_for_overwrite<SortItem[]>(n);
+    memoryhints::prepareForWriting(room.get(), n * sizeof(SortItem));
+    return room;
+}
+
 // Where a big list may be cut in two so that every line before the cut sorts before every
 // line after it: at a value of the highest prefix digit that differs, as near the middle as
-// may be; the lines before it then go first. Returns 0 when no cut helps.
-std::size_t stablePartition(std::vector<SortItem>& items, std::vector<SortItem>& into) {
-    const std::size_t n = items.size();
+// may be. The items are put into `into`, those before the cut first, each part in the order
+// they came in. Returns 0, putting nothing, when no digit differs.
+template <typename Source>
+std::size_t stablePartition(const Source& source, std::size_t n, SortItem* into) {
     for (std::size_t digit = Digits; digit-- > 0;) {
         std::array<std::size_t, Values> count{};
-        for (const SortItem& item : items) {
-            ++count[digitOf(item, digit)];
-        }
+        source([&](const SortItem& item) { ++count[digitOf(item, digit)]; });
         if (sameForAll(count, n)) {
             continue;  // the same for every line: the order lies in a lower digit
         }
@@ -136,43 +142,48 @@ std::size_t stablePartition(std::vector<SortItem>& items, std::vector<SortItem>&
         }
         std::size_t first = 0;
         std::size_t second = below;
-        for (const SortItem& item : items) {
+        source([&](const SortItem& item) {
             into[digitOf(item, digit) < cut ? first++ : second++] = item;
-        }
+        });
         return below;
     }
     return 0;
 }
 
-// Sorts by prefix, then by the full comparison, then by the order the lines came in. A big list
-// goes through a radix sort of the prefixes, and only the runs that share a prefix are then
-// sorted by their full comparison. Returns where a list shared between two threads was cut
-// (every line before it sorts before every line after it), or 0.
-std::size_t sortItems(const FastCollation& ranks, std::vector<SortItem>& items) {
-    const std::size_t n = items.size();
+// Sorts the n items the source gives (source(f) calls f with each, in the order the lines
+// came in) into sorted: by prefix, then by the full comparison, then by the order the lines
+// came in. A big list goes through a radix sort of the prefixes, and only the runs that share
+// a prefix are then sorted by their full comparison. Returns where a list shared between two
+// threads was cut (every line before it sorts before every line after it), or 0.
+template <typename Source>
+std::size_t sortItems(const FastCollation& ranks, std::size_t n, const Source& source,
+                      std::unique_ptr<SortItem[]>& sorted) {
+    sorted = itemRoom(n);
+    SortItem* const items = sorted.get();
+    const auto gather = [&] {
+        std::size_t k = 0;
+        source([&](const SortItem& item) { items[k++] = item; });
+    };
     if (n < RadixFrom) {
-        std::sort(items.begin(), items.end(), [&ranks](const SortItem& a, const SortItem& b) {
+        gather();
+        std::sort(items, items + n, [&ranks](const SortItem& a, const SortItem& b) {
             return a.prefix != b.prefix ? a.prefix < b.prefix : lessInFull(ranks, a, b);
         });
         return 0;
     }
-    std::vector<SortItem> buffer;
-    buffer.reserve(n);
-    memoryhints::prepareForWriting(buffer.data(), n * sizeof(SortItem));
-    buffer.resize(n);
-    const std::size_t cut = n >= ParallelFrom ? stablePartition(items, buffer) : 0;
+    const std::unique_ptr<SortItem[]> scratch = itemRoom(n);
+    const std::size_t cut = n >= ParallelFrom ? stablePartition(source, n, items) : 0;
     if (cut == 0) {
-        radixSort(items.data(), buffer.data(), n);
-        sortRuns(ranks, items.data(), items.data() + n);
+        gather();
+        radixSort(items, scratch.get(), n);
+        sortRuns(ranks, items, items + n);
         return 0;
     }
-    // The two parts now lie in buffer, each in the order its lines came in.
     const auto sortPart = [&](std::size_t from, std::size_t to) {
-        radixSort(buffer.data() + from, items.data() + from, to - from);
-        sortRuns(ranks, buffer.data() + from, buffer.data() + to);
+        radixSort(items + from, scratch.get() + from, to - from);
+        sortRuns(ranks, items + from, items + to);
     };
     paralleltasks::runBoth([&] { sortPart(0, cut); }, [&] { sortPart(cut, n); });
-    items.swap(buffer);
     return cut;
 }
 
@@ -243,9 +254,8 @@ void SortedTextList::defer(QLatin1String kept) {
 }
 
 void SortedTextList::takeDeferred() const {
-    for (const SortItem& item : m_deferred.items) {
-        m_pending.append(QString(item.text()));
-    }
+    m_deferred.items.forEach(
+        [this](const SortItem& item) { m_pending.append(QString(item.text())); });
     m_deferred.clear();
 }
 
@@ -316,24 +326,25 @@ void SortedTextList::sortPending(bool compact) const {
     // The pending lines are eligible, hence ASCII: they are sorted from one-byte copies too.
     const FastCollation& ranks = fast();
     LineArena pending;
-    std::vector<SortItem> items;
-    if (m_pending.isEmpty()) {
-        items.swap(m_deferred.items);
-    } else {
-        const std::size_t count = std::size_t(m_pending.size());
-        items.reserve(count + m_deferred.items.size());
-        for (const QString& line : std::as_const(m_pending)) {
-            const QLatin1String kept = pending.keep(QStringView(line));
-            items.push_back(
-                {prefixOf(ranks, kept), kept.data(), qint32(kept.size()), quint32(items.size())});
-        }
-        for (SortItem item : m_deferred.items) {
-            item.index += quint32(count);
-            items.push_back(item);
-        }
+    std::vector<SortItem> pendingItems;
+    for (const QString& line : std::as_const(m_pending)) {
+        const QLatin1String kept = pending.keep(QStringView(line));
+        pendingItems.push_back({prefixOf(ranks, kept), kept.data(), qint32(kept.size()),
+                                quint32(pendingItems.size())});
     }
-    const std::size_t n = items.size();
-    const std::size_t cut = sortItems(ranks, items);
+    const auto source = [&](const auto& f) {
+        for (const SortItem& item : pendingItems) {
+            f(item);
+        }
+        const quint32 after = quint32(pendingItems.size());
+        m_deferred.items.forEach([&](SortItem item) {
+            item.index += after;
+            f(item);
+        });
+    };
+    const std::size_t n = pendingItems.size() + m_deferred.items.size();
+    std::unique_ptr<SortItem[]> items;
+    const std::size_t cut = sortItems(ranks, n, source, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
@@ -353,12 +364,13 @@ void SortedTextList::sortPending(bool compact) const {
     if (compact) {
         // A list cut in two for the sort is copied by two threads, into an arena each, and the
         // second is joined to the first; no line equals one across the cut.
-        const auto copyLines = [&](LineArena& into, std::size_t from, std::size_t to) {
+        const auto copyLines = [&](LineArena& into, std::size_t from, std::size_t to,
+                                   std::size_t lines) {
             qsizetype characters = 0;
             for (std::size_t k = from; k < to; ++k) {
                 characters += items[k].size;
             }
-            into.reserve(to - from, characters);
+            into.reserve(lines, characters);
             for (std::size_t k = from; k < to; ++k) {
                 prefetch(k);
                 if (!dropped(k)) {
@@ -369,11 +381,12 @@ void SortedTextList::sortPending(bool compact) const {
         arena = std::make_shared<LineArena>();
         if (cut > 0) {
             LineArena second;
-            paralleltasks::runBoth([&] { copyLines(*arena, 0, cut); },
-                                   [&] { copyLines(second, cut, n); });
+            // The first arena has room for every line, so the second's join it in place.
+            paralleltasks::runBoth([&] { copyLines(*arena, 0, cut, n); },
+                                   [&] { copyLines(second, cut, n, n - cut); });
             arena->splice(std::move(second));
         } else {
-            copyLines(*arena, 0, n);
+            copyLines(*arena, 0, n, n);
         }
     } else {
         sorted.reserve(qsizetype(n));
@@ -384,7 +397,7 @@ void SortedTextList::sortPending(bool compact) const {
             }
         }
     }
-    items = {};
+    items.reset();
     m_pending.swap(sorted);
     m_deferred.clear();
     if (compact) {
