@@ -34,14 +34,14 @@ QJsonObject analysis(Engine& engine) {
     using reportjson::strings;
     return QJsonObject{
         {"OutOfDateModules", strings(a.OutOfDateModules)},
-        {"FilesSuggested", strings(a.FilesSuggested.lines())},
+        {"FilesSuggested", strings(a.FilesSuggested)},
         {"CoreModules", coreModules},
         {"PatchSets", strings(engine.manager().patchSetNames())},
         {"KnownPatchSets", strings(a.KnownPatchSets)},
-        {"PatchAnalysisList", strings(a.PatchAnalysisList.lines())},
+        {"PatchAnalysisList", strings(a.PatchAnalysisList)},
         {"CompleteSets", strings(a.CompleteSets)},
         {"PartialMatches", strings(a.PartialMatches)},
-        {"UnassignedPatches", strings(a.UnassignedPatches.lines())},
+        {"UnassignedPatches", strings(a.UnassignedPatches)},
     };
 }
 
@@ -49,22 +49,34 @@ void addViews(QJsonObject& views, Engine& engine) {
     const AnalysisState& a = engine.analysis();
     // Rows made one at a time as they are written: a big report's rows are never all held at
     // once. The colours are JSON texts made once.
-    const QStringList patches = a.PatchAnalysisList.lines();
     QList<QByteArray> setColours;
     for (int k = 0; k < colourtable::kSetColours; ++k) {
         setColours.append(JsonStream::valueText(k));
     }
     const QByteArray none = JsonStream::valueText(QJsonValue());
-    const auto patchText = [patches](qsizetype i) {
-        const QStringView line = patches.at(i);
-        return analysisviews::patchColour(line) ? line.chopped(2) : line;
+    // A line's colour is its ":n" suffix, which the row's text leaves out.
+    const auto patchRowsOf = [&setColours, &none](qsizetype count, auto lineAt) {
+        return JsonStream::rowArray(
+            count,
+            [lineAt](qsizetype i) {
+                const auto line = lineAt(i);
+                return analysisviews::patchColour(line) ? line.chopped(2) : line;
+            },
+            [lineAt, setColours, none](qsizetype i) {
+                const auto colour = analysisviews::patchColour(lineAt(i));
+                return QByteArrayView(colour ? setColours.at(*colour) : none);
+            });
     };
-    views.insert(
-        "OPatchListBox",
-        JsonStream::rowArray(patches.size(), patchText, [patches, setColours, none](qsizetype i) {
-            const auto colour = analysisviews::patchColour(patches.at(i));
-            return QByteArrayView(colour ? setColours.at(*colour) : none);
-        }));
+    if (const auto compact = a.PatchAnalysisList.compactLines()) {
+        views.insert("OPatchListBox",
+                     patchRowsOf(qsizetype(compact->size()),
+                                 [compact](qsizetype i) { return (*compact)[std::size_t(i)]; }));
+    } else {
+        const QStringList patches = a.PatchAnalysisList.lines();
+        views.insert("OPatchListBox", patchRowsOf(patches.size(), [patches](qsizetype i) {
+                         return QStringView(patches.at(i));
+                     }));
+    }
     views.insert("OPatchSetsInConfigListBox",
                  patchRows(analysisviews::completeSetRows(a.CompleteSets)));
     const QStringList outOfDate = a.OutOfDateModules;

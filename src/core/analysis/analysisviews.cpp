@@ -16,13 +16,26 @@ QList<PatchRow> patchRows(const QStringList& patchAnalysisList) {
     return rows;
 }
 
-std::optional<int> patchColour(QStringView line) {
+namespace {
+
+// Only a real suffix counts, so a patch line with a ":" of its own is shown whole.
+template <typename Line>
+std::optional<int> suffixColour(Line line) {
     const qsizetype n = line.size();
-    // Only a real suffix counts, so a patch line with a ":" of its own is shown whole.
     if (n >= 2 && line.at(n - 2) == u':' && line.at(n - 1) >= u'0' && line.at(n - 1) <= u'7') {
         return line.at(n - 1).unicode() - u'0';
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int> patchColour(QStringView line) {
+    return suffixColour(line);
+}
+
+std::optional<int> patchColour(QLatin1String line) {
+    return suffixColour(line);
 }
 
 QList<PatchRow> completeSetRows(const QStringList& completeSets) {

@@ -39,5 +39,6 @@ colourtable::ModuleColour moduleColour(QLatin1String line, const QStringList& ou
 // A patchRows() row's colour index; when there is one, the row's text is the line without its
 // last two characters.
 std::optional<int> patchColour(QStringView line);
+std::optional<int> patchColour(QLatin1String line);
 
 }  // namespace analysisviews

@@ -100,10 +100,13 @@ void PatchVerification::VerifyPatches() {
             }
             if (!m_model.HasPatchKitList) {
                 m_state.UnassignedPatches.clear();
+                // An empty set list holds no line: asked only when it holds some.
+                const bool anyComplete = !m_state.CompleteSetPatches.isEmpty();
+                const bool anyPartial = !m_state.PartialSetPatches.isEmpty();
                 for (const QString& line : patches) {
                     m_progress.pumpEvents();
-                    if (!m_state.CompleteSetPatches.contains(line) &&
-                        !m_state.PartialSetPatches.contains(line)) {
+                    if ((!anyComplete || !m_state.CompleteSetPatches.contains(line)) &&
+                        (!anyPartial || !m_state.PartialSetPatches.contains(line))) {
                         m_state.UnassignedPatches.addDeferred(line);
                     }
                 }
