@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <random>
+#include <utility>
 
 // The one-pass readers give what the decoder and the line splitter give, for every byte and
 // every kind of line break, a final break or none.
@@ -48,15 +49,18 @@ TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
     EXPECT_EQ(text.text(1, 5), QStringLiteral("\u20ac\n\nx"));
 }
 
-// A file is read in pieces: a CR LF split between two pieces is one break, and the text equals
-// the one decoded from the whole file's bytes.
+// A file is read in pieces (a big one on a second thread): a CR LF split between two pieces is
+// one break, and the text equals the one decoded from the whole file's bytes.
 TEST(CodePage, ReportTextReadInPiecesEqualsDecodedBytes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.txt"));
     std::mt19937 rng(7);
-    for (const qsizetype crAt : {qsizetype(256 * 1024 - 1), qsizetype(512 * 1024 - 1)}) {
+    const std::pair<qsizetype, qsizetype> cases[] = {{256 * 1024 - 1, 600 * 1024},
+                                                     {512 * 1024 - 1, 600 * 1024},
+                                                     {(4 << 20) + 256 * 1024 - 1, 5 << 20}};
+    for (const auto& [crAt, total] : cases) {
         QByteArray bytes;
-        while (bytes.size() < 600 * 1024) {
+        while (bytes.size() < total) {
             bytes += bytes.size() < crAt && bytes.size() + 40 > crAt
                          ? QByteArray(crAt - bytes.size(), 'a') + "\r\n"
                          : QByteArray(int(rng() % 30), char(0x80 + rng() % 100)) + "\r\n";
