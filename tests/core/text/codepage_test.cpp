@@ -49,8 +49,8 @@ TEST(CodePage, OnePassLinesEqualDecodedAndSplitText) {
     EXPECT_EQ(text.text(1, 5), QStringLiteral("\u20ac\n\nx"));
 }
 
-// A file is read in pieces (a big one on a second thread): a CR LF split between two pieces is
-// one break, and the text equals the one decoded from the whole file's bytes.
+// A file is read in pieces: a CR LF split between two pieces is one break, and the text equals
+// the one decoded from the whole file's bytes, also past a few megabytes.
 TEST(CodePage, ReportTextReadInPiecesEqualsDecodedBytes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.txt"));
