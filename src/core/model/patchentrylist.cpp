@@ -8,6 +8,10 @@ void PatchEntryList::append(const QString& entry) {
     }
 }
 
+bool PatchEntryList::appendDeferred(QLatin1String entry) {
+    return m_order == Order::Sorted && m_sorted.addDeferred(entry);
+}
+
 void PatchEntryList::clear() {
     m_sorted.clear();
     m_report.clear();

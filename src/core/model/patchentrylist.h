@@ -12,6 +12,10 @@ class PatchEntryList {
     enum class Order { Sorted, Report };
 
     void append(const QString& entry);
+    // The same for an entry given one byte a character, put in its place when the list is next
+    // read; false, adding nothing, unless the list is sorted and every character is tab or
+    // printable ASCII.
+    bool appendDeferred(QLatin1String entry);
     void clear();
     void setOrder(Order order);
     Order order() const { return m_order; }

@@ -5,6 +5,7 @@
 #include "text/codepage.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -188,19 +189,27 @@ void ModuleListingRecogniser::moduleLine(int i, QByteArrayView line) {
     if (m.CompactModuleLines) {
         entry = line.first(std::min<qsizetype>(34, line.size()));
     } else {
-        const QByteArrayView version = m_ctx.bytes(versionLine(i));  // empty when there is none
-        m_entryBytes.resize(0);                                      // keeps the buffer
-        m_entryBytes += line;
-        m_entryBytes.resize(std::max<qsizetype>(line.size(), 12), ' ');
-        m_entryBytes += version;
+        // The name padded to 12 characters, then the version line (empty when there is none),
+        // written into a buffer kept between lines.
+        const QByteArrayView version = m_ctx.bytes(versionLine(i));
+        const qsizetype head = std::max<qsizetype>(line.size(), 12);
+        m_entryBytes.resize(head + version.size());
+        char* const out = m_entryBytes.data();
+        std::memcpy(out, line.data(), std::size_t(line.size()));
+        std::memset(out + line.size(), ' ', std::size_t(head - line.size()));
+        if (!version.isEmpty()) {
+            std::memcpy(out + head, version.data(), std::size_t(version.size()));
+        }
         entry = m_entryBytes;
     }
+    // An entry of tab and printable ASCII waits as its bytes; any other is decoded.
     if (isPatchModule(m_ctx, i, line)) {
         ++m.PatchModuleCount;
-        m.PatchEntries.append(codepage::decode(entry.toByteArray()));
+        if (!m.PatchEntries.appendDeferred(QLatin1String(entry.data(), entry.size()))) {
+            m.PatchEntries.append(codepage::decode(entry.toByteArray()));
+        }
     } else {
         ++m.OtherModuleCount;
-        // A line of tab and printable ASCII waits as its bytes; any other is decoded.
         if (!m.OtherModules.addDeferred(QLatin1String(entry.data(), entry.size()))) {
             m.OtherModules.addDeferred(codepage::decode(entry.toByteArray()));
         }

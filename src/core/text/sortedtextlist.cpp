@@ -233,7 +233,7 @@ bool SortedTextList::add(const QString& line) {
 }
 
 void SortedTextList::addDeferred(QStringView line) {
-    if (m_keyed || !m_unique || !fast().eligible(line)) {
+    if (m_keyed || !fast().eligible(line)) {
         add(line.toString());
         return;
     }
@@ -241,7 +241,7 @@ void SortedTextList::addDeferred(QStringView line) {
 }
 
 bool SortedTextList::addDeferred(QLatin1String line) {
-    if (m_keyed || !m_unique || !fast().eligible(line)) {
+    if (m_keyed || !fast().eligible(line)) {
         return false;
     }
     defer(m_deferred.chars.keep(line));

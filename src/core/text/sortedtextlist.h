@@ -34,8 +34,9 @@ class SortedTextList {
     // Returns true when the line was added.
     bool add(const QString& line);
     // Adds the line as add() does but leaves the duplicate check to the next sort, where a
-    // line equal to one added before it is dropped: a big list is built without a lookup per
-    // line. Any other call settles the list first.
+    // line equal to one added before it is dropped (in unique mode; otherwise it goes after its
+    // equals): a big list is built without a lookup per line. Any other call settles the list
+    // first.
     void addDeferred(QStringView line);
     // The same for a line given one byte a character; returns false, adding nothing, unless
     // every character is one the ranks cover (tab and printable ASCII).

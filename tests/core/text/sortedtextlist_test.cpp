@@ -168,6 +168,30 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
     EXPECT_EQ(list.lines(), reference.lines());
 }
 
+TEST(SortedTextList, DeferredLinesOfAListWithRepeatsGoAfterTheirEquals) {
+    // Few distinct lines, each in either case (equal, but told apart in the result), added one
+    // by one or deferred, with a read half-way so deferred lines also meet sorted ones.
+    std::mt19937 rng(3);
+    SortedTextList list(false);
+    ReferenceList reference(false);
+    for (int k = 0; k < 1500; ++k) {
+        QString line = QStringLiteral("Patch") + QString::number(rng() % 40);
+        if (rng() % 2 == 0) {
+            line = line.toUpper();
+        }
+        reference.add(line);
+        if (k % 3 == 0) {
+            list.add(line);
+        } else {
+            list.addDeferred(QLatin1String(line.toLatin1()));
+        }
+        if (k == 700) {
+            ASSERT_EQ(list.lines(), reference.lines());
+        }
+    }
+    EXPECT_EQ(list.lines(), reference.lines());
+}
+
 TEST(SortedTextList, AListBigEnoughToBeSortedByTwoThreadsKeepsItsOrderAndFirstEquals) {
     // Most lines start alike, so the cut between the threads' halves falls after the first
     // value; every name comes twice, in capitals first.
