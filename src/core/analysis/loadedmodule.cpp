@@ -50,6 +50,10 @@ QStringView nameView(const QString& entry) {
     return QStringView(entry).left(12).trimmed();
 }
 
+QLatin1String nameView(QLatin1String entry) {
+    return entry.left(12).trimmed();
+}
+
 QString version(const QString& entry, bool compact) {
     if (compact) {
         const qsizetype v = entry.indexOf(QLatin1String(" v"));

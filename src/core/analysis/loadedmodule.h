@@ -11,6 +11,7 @@ namespace loadedmodule {
 QString name(const QString& entry);
 // The same as a view into the entry, which costs no copy.
 QStringView nameView(const QString& entry);
+QLatin1String nameView(QLatin1String entry);
 // Compact entries: the 6 characters after " v"; long entries: the word after the first blank
 // of the version line's start (columns 15 to 28).
 QString version(const QString& entry, bool compact);

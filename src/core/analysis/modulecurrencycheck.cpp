@@ -6,6 +6,7 @@
 #include "text/caserules.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -56,14 +57,30 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
         }
     }
     // One walk over the modules finds each key's modules; they are then taken key by key, each
-    // key's in the modules' order. A module's line is copied only on a match.
+    // key's in the modules' order. A module's line is copied only on a match, and its name
+    // compared only when a key's name has its length.
+    quint64 lengths = 0;
+    for (const auto& key : keys) {
+        lengths |= quint64(1) << std::min<qsizetype>(key.second.module.size(), 63);
+    }
     std::vector<std::pair<std::size_t, QString>> found;
-    m_model.OtherModules.forEachLine([&](const QString& e) {
+    QString wideName;
+    m_model.OtherModules.forEachView([&](const auto& e) {
         m_progress.pumpEvents();
-        const QStringView nameView = loadedmodule::nameView(e);
+        const auto name = loadedmodule::nameView(e);
+        if (((lengths >> std::min<qsizetype>(name.size(), 63)) & 1) == 0) {
+            return;
+        }
+        QStringView nameView;
+        if constexpr (std::is_same_v<std::decay_t<decltype(name)>, QLatin1String>) {
+            wideName = name;  // a one-byte line: its name as text
+            nameView = wideName;
+        } else {
+            nameView = name;
+        }
         for (std::size_t k = 0; k < keys.size(); ++k) {
             if (caserules::equalsIgnoreCase(nameView, keys[k].second.module)) {
-                found.emplace_back(k, e);
+                found.emplace_back(k, QString(e));
             }
         }
     });

@@ -148,6 +148,23 @@ TEST_F(ManagerTest, EveryMatchingLoadedModuleGivesAFindingInModuleListOrder) {
     EXPECT_EQ(engine().analysis().OutOfDateModules, QStringList({"CLIB.DXP", "CLIB.DXP"}));
 }
 
+TEST_F(ManagerTest, AModuleAmongThousandsGivesTheSameFindings) {
+    // Thousands of modules keep the list as one-byte lines; the check reads it so.
+    write(controlledPath(), coreOnly("4.11:CLIB.DXP=4.11d\r\n"));
+    QList<Module> modules;
+    for (int k = 0; k < 5000; ++k) {
+        modules.append(Module{QStringLiteral("F%1.DXP").arg(k, 6, 10, QChar(u'0')), "4.11"});
+    }
+    modules.insert(2500, Module{"CLIB.DXP", "4.11b"});
+    modules.append(Module{"CLIB.DXP", "4.11a"});
+    ASSERT_TRUE(load("many.txt", managerreports::longForm("4.11", modules)).completed);
+    ASSERT_NE(engine().model().OtherModules.compactLines(), nullptr);
+    EXPECT_EQ(findingsIn(engine().model().Suggestions),
+              QList<QStringList>(
+                  {finding("CLIB.DXP", "4.11d", "4.11a"), finding("CLIB.DXP", "4.11d", "4.11b")}));
+    EXPECT_EQ(engine().analysis().OutOfDateModules, QStringList({"CLIB.DXP", "CLIB.DXP"}));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Finding lines, update files, out-of-date modules
 
