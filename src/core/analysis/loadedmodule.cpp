@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace loadedmodule {
 
 namespace {
@@ -18,6 +22,13 @@ bool hasDot(const Unit* p) {
     return ((word - ones) & ~word & (ones << (8 * sizeof(Unit) - 1))) != 0;
 }
 
+// The three capitals after a dot that mark a driver.
+template <typename Unit>
+bool isDriverMark(Unit a, Unit b, Unit c) {
+    return (a == 'D' && b == 'S' && c == 'K') || (a == 'C' && b == 'D' && c == 'M') ||
+           (a == 'H' && b == 'A' && c == 'M') || (a == 'L' && b == 'A' && c == 'N');
+}
+
 // A dot with a driver's three capitals after it, in one pass over the characters, whatever
 // their size. Eight bytes without a dot are passed over at once.
 template <typename Unit>
@@ -28,12 +39,8 @@ bool hasDriverMark(const Unit* p, qsizetype n) {
             dot += wordUnits;
             continue;
         }
-        if (p[dot] == Unit('.')) {
-            const Unit a = p[dot + 1], b = p[dot + 2], c = p[dot + 3];
-            if ((a == 'D' && b == 'S' && c == 'K') || (a == 'C' && b == 'D' && c == 'M') ||
-                (a == 'H' && b == 'A' && c == 'M') || (a == 'L' && b == 'A' && c == 'N')) {
-                return true;
-            }
+        if (p[dot] == Unit('.') && isDriverMark(p[dot + 1], p[dot + 2], p[dot + 3])) {
+            return true;
         }
         ++dot;
     }
@@ -69,7 +76,26 @@ bool isDriver(QStringView entry) {
 }
 
 bool isDriver(QLatin1String entry) {
-    return hasDriverMark(reinterpret_cast<const uchar*>(entry.data()), entry.size());
+    const uchar* p = reinterpret_cast<const uchar*>(entry.data());
+    const qsizetype n = entry.size();
+#if defined(__SSE2__)
+    // Sixteen characters tested for a dot at a time, and only the dots looked at.
+    const __m128i dots = _mm_set1_epi8('.');
+    qsizetype from = 0;
+    for (; from + 16 <= n; from += 16) {
+        unsigned hits = unsigned(_mm_movemask_epi8(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from)), dots)));
+        for (; hits != 0; hits &= hits - 1) {
+            const qsizetype dot = from + __builtin_ctz(hits);
+            if (dot + 3 < n && isDriverMark(p[dot + 1], p[dot + 2], p[dot + 3])) {
+                return true;
+            }
+        }
+    }
+    return hasDriverMark(p + from, n - from);
+#else
+    return hasDriverMark(p, n);
+#endif
 }
 
 }  // namespace loadedmodule

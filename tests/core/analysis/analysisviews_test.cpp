@@ -2,6 +2,9 @@
 
 #include "analysis/analysisviews.h"
 #include "analysis/colourtable.h"
+#include "analysis/loadedmodule.h"
+
+#include <cstring>
 
 using analysisviews::ModuleRow;
 using analysisviews::PatchRow;
@@ -119,6 +122,26 @@ TEST(ModuleRows, DriversAreYellowWithCaseAndRowsBeginningWithAnOutOfDateNameRed)
         EXPECT_EQ(rows.at(i).text, modules.at(i));
         EXPECT_EQ(rows.at(i).colour, expected[i]) << modules.at(i).toStdString();
     }
+}
+
+TEST(ModuleRows, ADriverMarkIsFoundAlikeInOneByteAndWideLinesWhereverItStands) {
+    // Lines of every length up to 40 with a mark (or a near miss) at every place, so marks
+    // fall across the sixteen-character steps of the one-byte search and at the very end.
+    const char* const marks[] = {".DSK", ".CDM", ".HAM", ".LAN", ".DSX", ".LA", ".lan", "..DSK"};
+    for (int length = 0; length <= 40; ++length) {
+        for (const char* mark : marks) {
+            for (int at = 0; at <= length; ++at) {
+                QByteArray line(length, 'A');
+                line.replace(at, int(std::strlen(mark)), mark);
+                line.truncate(length);
+                const QString wide = QString::fromLatin1(line);
+                ASSERT_EQ(loadedmodule::isDriver(QLatin1String(line)), loadedmodule::isDriver(wide))
+                    << line.constData();
+            }
+        }
+    }
+    EXPECT_TRUE(loadedmodule::isDriver(QLatin1String("0123456789ABCDEFGHIJKLMNOPQRSTU.LAN")));
+    EXPECT_FALSE(loadedmodule::isDriver(QLatin1String("0123456789ABCDEFGHIJKLMNOPQRSTUV.LA")));
 }
 
 TEST(ModuleRows, RedWinsOverYellowWhicheverMarkTheRowCarries) {
