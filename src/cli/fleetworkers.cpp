@@ -1,23 +1,32 @@
 #include "fleetworkers.h"
 
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDataStream>
 #include <QDir>
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <deque>
 #include <map>
+#include <new>
 #include <vector>
 
 namespace fleetworkers {
 
 namespace {
 
-constexpr int Outstanding = 2;  // requests a worker holds, so it never waits for the next
+// A worker sends its rows a few at a time: the parent, a third process on cores the workers
+// keep busy, then wakes once for several rows. It sends at once when no request waits, so
+// neither side ever waits for the other, and it holds more requests than it batches, so it
+// never waits for the next one either.
+constexpr int RowsPerSend = 4;
+constexpr int Outstanding = RowsPerSend + 2;
 
 // A row as it travels from a worker to the parent: Qt's binary stream, which keeps a null
 // error apart from an empty one and costs far less than JSON on both sides.
@@ -74,18 +83,54 @@ bool readAll(int fd, char* data, size_t size) {
     return whole(data, size, [fd](char* d, size_t n) { return ::read(fd, d, n); });
 }
 
-// A worker: reads report indexes until the socket closes, answers each with its row.
-[[noreturn]] void serve(int fd, const Analyse& analyse) {
+// True when a whole request can be read without waiting.
+bool requestWaiting(int fd) {
     qint32 index = 0;
-    while (readAll(fd, reinterpret_cast<char*>(&index), sizeof index)) {
-        const QByteArray row = encode(analyse(index));
-        const qint32 size = qint32(row.size());
-        if (!sendAll(fd, reinterpret_cast<const char*>(&size), sizeof size) ||
-            !sendAll(fd, row.constData(), size_t(size))) {
+    return ::recv(fd, &index, sizeof index, MSG_PEEK | MSG_DONTWAIT) == ssize_t(sizeof index);
+}
+
+// A worker: reads report indexes until the socket closes, answers each with its row. The
+// report in hand is noted in `current`, which the parent sees, so a death is put down to that
+// report even while rows done before it wait to be sent.
+[[noreturn]] void serve(int fd, const Analyse& analyse, std::atomic<qint32>* current) {
+    QByteArray rows;
+    int held = 0;
+    const auto send = [&] {
+        if (!sendAll(fd, rows.constData(), size_t(rows.size()))) {
             ::_exit(1);
         }
+        rows.clear();
+        held = 0;
+    };
+    qint32 index = 0;
+    for (;;) {
+        if (held > 0 && !requestWaiting(fd)) {
+            send();
+        }
+        if (!readAll(fd, reinterpret_cast<char*>(&index), sizeof index)) {
+            break;
+        }
+        current->store(index);
+        const QByteArray row = encode(analyse(index));
+        current->store(-1);
+        const qint32 size = qint32(row.size());
+        rows.append(reinterpret_cast<const char*>(&size), sizeof size);
+        rows.append(row);
+        if (++held >= RowsPerSend) {
+            send();
+        }
+    }
+    if (held > 0) {
+        send();
     }
     ::_exit(0);
+}
+
+// A number that a worker and the parent both see: memory shared across the fork.
+std::atomic<qint32>* sharedNumber() {
+    void* p = ::mmap(nullptr, sizeof(std::atomic<qint32>), PROT_READ | PROT_WRITE,
+                     MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    return p == MAP_FAILED ? nullptr : new (p) std::atomic<qint32>(-1);
 }
 
 bool singleThreaded() {
@@ -106,6 +151,7 @@ QString reason(int status) {
 struct Worker {
     pid_t pid = -1;
     int fd = -1;
+    std::atomic<qint32>* current = nullptr;  // the report it is analysing, or -1
     QByteArray received;
     std::deque<int> outstanding;
 };
@@ -136,8 +182,13 @@ class Pool {
 };
 
 bool Pool::spawn() {
+    std::atomic<qint32>* const current = sharedNumber();
+    if (current == nullptr) {
+        return false;
+    }
     int sv[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sv) != 0) {
+        ::munmap(current, sizeof *current);
         return false;
     }
     std::fflush(stdout);  // a child must not write the parent's buffered output again
@@ -148,19 +199,21 @@ bool Pool::spawn() {
         for (const Worker& w : m_workers) {
             ::close(w.fd);
         }
-        serve(sv[1], m_analyse);
+        serve(sv[1], m_analyse, current);
     }
     ::close(sv[1]);
     if (pid < 0) {
         ::close(sv[0]);
+        ::munmap(current, sizeof *current);
         return false;
     }
-    m_workers.push_back({pid, sv[0], {}, {}});
+    m_workers.push_back({pid, sv[0], current, {}, {}});
     feed(m_workers.back());
     return true;
 }
 
 void Pool::feed(Worker& w) {
+    QByteArray requests;
     while (int(w.outstanding.size()) < Outstanding && (!m_requeued.empty() || m_next < m_count)) {
         qint32 index = 0;
         if (!m_requeued.empty()) {
@@ -170,10 +223,10 @@ void Pool::feed(Worker& w) {
             index = m_next++;
         }
         w.outstanding.push_back(index);
-        if (!sendAll(w.fd, reinterpret_cast<const char*>(&index), sizeof index)) {
-            return;  // the worker is gone; its end of file is read next
-        }
+        requests.append(reinterpret_cast<const char*>(&index), sizeof index);
     }
+    // A worker that is gone is found at the end of its file, read next.
+    sendAll(w.fd, requests.constData(), size_t(requests.size()));
 }
 
 void Pool::ready(FleetRow row) {
@@ -209,9 +262,9 @@ bool Pool::receive(Worker& w) {
         if (!w.outstanding.empty()) {
             w.outstanding.pop_front();
         }
-        feed(w);
         ready(std::move(row));
     }
+    feed(w);
     return true;
 }
 
@@ -224,11 +277,19 @@ void Pool::bury(std::size_t k) {
     int status = 0;
     while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
     }
+    const int current = w.current->load();
+    ::munmap(w.current, sizeof *w.current);
     if (w.outstanding.empty()) {
         return;
     }
-    const int lost = w.outstanding.front();
-    w.outstanding.pop_front();
+    // The report in hand at its death (the first unanswered one when it died between two);
+    // the rest, also rows it had made but not sent, are done again by the others.
+    auto lostAt = std::find(w.outstanding.begin(), w.outstanding.end(), current);
+    if (lostAt == w.outstanding.end()) {
+        lostAt = w.outstanding.begin();
+    }
+    const int lost = *lostAt;
+    w.outstanding.erase(lostAt);
     m_requeued.insert(m_requeued.begin(), w.outstanding.begin(), w.outstanding.end());
     ready(m_crashed(lost, reason(status)));
     if (!m_requeued.empty() || m_next < m_count) {
@@ -275,6 +336,7 @@ void Pool::run(int jobs) {
         int status = 0;
         while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
         }
+        ::munmap(w.current, sizeof *w.current);
     }
 }
 
