@@ -69,7 +69,7 @@ read -r wc_wall _ _ < <(measure 11 wc -l "$r30" "$r30" "$r30" "$r30" "$r30" "$r3
                                 "$r30" "$r30")
 read -r a30_wall _ _ < <(measure 5 "$cli" --home "$work/home" analyze --json "$r30")
 read -r a10_wall a10_cpu a10_rss < <(measure 5 "$cli" --home "$work/home" analyze --json "$work/r10.txt")
-read -r a100_wall a100_cpu a100_rss < <(measure 3 "$cli" --home "$work/home" analyze --json "$work/r100.txt")
+read -r a100_wall a100_cpu a100_rss < <(measure 5 "$cli" --home "$work/home" analyze --json "$work/r100.txt")
 read -r _ _ cmp_rss < <(measure 1 "$cli" --home "$work/home" compare --json "$work/r10.txt" "$work/s10.txt")
 read -r _ _ abend_rss < <(measure 1 "$cli" --home "$work/home" abend --json "$work/abend.log")
 read -r text10_wall _ _ < <(measure 5 "$cli" --home "$work/home" analyze "$work/r10.txt")
