@@ -72,8 +72,8 @@ void LineArena::append(QLatin1String line) {
 void LineArena::reserve(std::size_t lines, qsizetype characters) {
     m_lines.reserve(m_lines.size() + lines);
     memoryhints::prepareForWriting(m_lines.data() + m_lines.size(), lines * sizeof(QLatin1String));
-    if (characters > m_blockFree) {
-        newBlock(characters);
+    if (characters > m_blockFree || m_blocks.empty()) {
+        newBlock(characters);  // also for lines all empty, which still point into a block
     }
 }
 

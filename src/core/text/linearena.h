@@ -2,6 +2,7 @@
 
 #include <QLatin1String>
 #include <QStringView>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,24 @@ class LineArena {
     // Room for this many more lines of this many characters in all, so they are added without
     // a block or the list of lines growing on the way.
     void reserve(std::size_t lines, qsizetype characters);
+    // append() for a line reserve() made room for, inline: a short line is two copies of a
+    // fixed size that overlap as needed.
+    void appendReserved(QLatin1String line) {
+        char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
+        const char* from = line.data();
+        const qsizetype n = line.size();
+        if (n >= 16 && n <= 32) {
+            std::memcpy(at, from, 16);
+            std::memcpy(at + n - 16, from + n - 16, 16);
+        } else if (n > 32 && n <= 64) {
+            std::memcpy(at, from, 32);
+            std::memcpy(at + n - 32, from + n - 32, 32);
+        } else if (n > 0) {
+            std::memcpy(at, from, std::size_t(n));
+        }
+        m_blockFree -= n;
+        m_lines.emplace_back(at, n);
+    }
     // Moves the lines of other, in their order, after these; their characters stay where they
     // are, in blocks this arena now owns.
     void splice(LineArena&& other);

@@ -374,7 +374,7 @@ void SortedTextList::sortPending(bool compact) const {
             for (std::size_t k = from; k < to; ++k) {
                 prefetch(k);
                 if (!dropped(k)) {
-                    into.append(items[k].text());
+                    into.appendReserved(items[k].text());
                 }
             }
         };
