@@ -55,10 +55,8 @@ QLatin1String LineArena::keep(QStringView line) {
     return QLatin1String(at, line.size());
 }
 
-QLatin1String LineArena::keep(QLatin1String line) {
-    char* const at = room(line.size());
-    std::copy(line.data(), line.data() + line.size(), at);
-    return QLatin1String(at, line.size());
+QLatin1String LineArena::keepInNewBlock(QLatin1String line) {
+    return copyInto(room(line.size()), line);
 }
 
 void LineArena::append(QStringView line) {

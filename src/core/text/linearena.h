@@ -22,28 +22,23 @@ class LineArena {
     void append(QLatin1String line);
     // Copies the characters into the blocks without listing them as a line; the view stays
     // valid as long as the arena.
-    QLatin1String keep(QLatin1String line);
+    QLatin1String keep(QLatin1String line) {
+        if (m_blocks.empty() || line.size() > m_blockFree) {
+            return keepInNewBlock(line);
+        }
+        const QLatin1String kept =
+            copyInto(m_blocks.back().get() + (m_blockSize - m_blockFree), line);
+        m_blockFree -= line.size();
+        return kept;
+    }
     QLatin1String keep(QStringView line);
     // Room for this many more lines of this many characters in all, so they are added without
     // a block or the list of lines growing on the way.
     void reserve(std::size_t lines, qsizetype characters);
-    // append() for a line reserve() made room for, inline: a short line is two copies of a
-    // fixed size that overlap as needed.
+    // append() for a line reserve() made room for, inline.
     void appendReserved(QLatin1String line) {
-        char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
-        const char* from = line.data();
-        const qsizetype n = line.size();
-        if (n >= 16 && n <= 32) {
-            std::memcpy(at, from, 16);
-            std::memcpy(at + n - 16, from + n - 16, 16);
-        } else if (n > 32 && n <= 64) {
-            std::memcpy(at, from, 32);
-            std::memcpy(at + n - 32, from + n - 32, 32);
-        } else if (n > 0) {
-            std::memcpy(at, from, std::size_t(n));
-        }
-        m_blockFree -= n;
-        m_lines.emplace_back(at, n);
+        m_lines.push_back(copyInto(m_blocks.back().get() + (m_blockSize - m_blockFree), line));
+        m_blockFree -= line.size();
     }
     // Moves the lines of other, in their order, after these; their characters stay where they
     // are, in blocks this arena now owns.
@@ -58,6 +53,23 @@ class LineArena {
   private:
     // Room for a line of the given length at the end of the last block.
     char* room(qsizetype length);
+    QLatin1String keepInNewBlock(QLatin1String line);
+    // The line's characters copied to `at`; a short line is two copies of a fixed size that
+    // overlap as needed, inline.
+    static QLatin1String copyInto(char* at, QLatin1String line) {
+        const char* from = line.data();
+        const qsizetype n = line.size();
+        if (n >= 16 && n <= 32) {
+            std::memcpy(at, from, 16);
+            std::memcpy(at + n - 16, from + n - 16, 16);
+        } else if (n > 32 && n <= 64) {
+            std::memcpy(at, from, 32);
+            std::memcpy(at + n - 32, from + n - 32, 32);
+        } else if (n > 0) {
+            std::memcpy(at, from, std::size_t(n));
+        }
+        return QLatin1String(at, n);
+    }
     // A new last block of at least this many characters.
     void newBlock(qsizetype atLeast);
 
