@@ -63,15 +63,11 @@ void LineArena::append(QStringView line) {
     m_lines.push_back(keep(line));
 }
 
-void LineArena::append(QLatin1String line) {
-    m_lines.push_back(keep(line));
-}
-
 void LineArena::reserve(std::size_t lines, qsizetype characters) {
     m_lines.reserve(m_lines.size() + lines);
     memoryhints::prepareForWriting(m_lines.data() + m_lines.size(), lines * sizeof(QLatin1String));
-    if (characters > m_blockFree || m_blocks.empty()) {
-        newBlock(characters);  // also for lines all empty, which still point into a block
+    if (characters > m_blockFree) {
+        newBlock(characters);
     }
 }
 

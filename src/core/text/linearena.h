@@ -19,7 +19,7 @@ class LineArena {
     LineArena& operator=(LineArena&&) noexcept = default;
 
     void append(QStringView line);
-    void append(QLatin1String line);
+    void append(QLatin1String line) { m_lines.push_back(keep(line)); }
     // Copies the characters into the blocks without listing them as a line; the view stays
     // valid as long as the arena.
     QLatin1String keep(QLatin1String line) {
@@ -35,11 +35,6 @@ class LineArena {
     // Room for this many more lines of this many characters in all, so they are added without
     // a block or the list of lines growing on the way.
     void reserve(std::size_t lines, qsizetype characters);
-    // append() for a line reserve() made room for, inline.
-    void appendReserved(QLatin1String line) {
-        m_lines.push_back(copyInto(m_blocks.back().get() + (m_blockSize - m_blockFree), line));
-        m_blockFree -= line.size();
-    }
     // Moves the lines of other, in their order, after these; their characters stay where they
     // are, in blocks this arena now owns.
     void splice(LineArena&& other);

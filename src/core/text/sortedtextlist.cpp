@@ -31,6 +31,11 @@ quint64 prefixOf(const FastCollation& ranks, QLatin1String line) {
     return prefix;
 }
 
+// The item of a line kept one byte a character, the index-th added.
+SortItem itemOf(const FastCollation& ranks, QLatin1String kept, quint32 index) {
+    return {prefixOf(ranks, kept), kept.data(), qint32(kept.size()), index};
+}
+
 // Lines with the same prefix by their full comparison; equal lines keep the order they came in.
 bool lessInFull(const FastCollation& ranks, const SortItem& a, const SortItem& b) {
     const int c = ranks.compare(a.text(), b.text());
@@ -249,8 +254,7 @@ bool SortedTextList::addDeferred(QLatin1String line) {
 }
 
 void SortedTextList::defer(QLatin1String kept) {
-    m_deferred.items.push_back({prefixOf(fast(), kept), kept.data(), qint32(kept.size()),
-                                quint32(m_deferred.items.size())});
+    m_deferred.items.push_back(itemOf(fast(), kept, quint32(m_deferred.items.size())));
 }
 
 void SortedTextList::takeDeferred() const {
@@ -328,9 +332,8 @@ void SortedTextList::sortPending(bool compact) const {
     LineArena pending;
     std::vector<SortItem> pendingItems;
     for (const QString& line : std::as_const(m_pending)) {
-        const QLatin1String kept = pending.keep(QStringView(line));
-        pendingItems.push_back({prefixOf(ranks, kept), kept.data(), qint32(kept.size()),
-                                quint32(pendingItems.size())});
+        pendingItems.push_back(
+            itemOf(ranks, pending.keep(QStringView(line)), quint32(pendingItems.size())));
     }
     const auto source = [&](const auto& f) {
         for (const SortItem& item : pendingItems) {
@@ -374,14 +377,14 @@ void SortedTextList::sortPending(bool compact) const {
             for (std::size_t k = from; k < to; ++k) {
                 prefetch(k);
                 if (!dropped(k)) {
-                    into.appendReserved(items[k].text());
+                    into.append(items[k].text());
                 }
             }
         };
         arena = std::make_shared<LineArena>();
         if (cut > 0) {
             LineArena second;
-            // The first arena has room for every line, so the second's join it in place.
+            // The first arena has room for every line, so the second's lines join it in place.
             paralleltasks::runBoth([&] { copyLines(*arena, 0, cut, n); },
                                    [&] { copyLines(second, cut, n, n - cut); });
             arena->splice(std::move(second));
