@@ -5,6 +5,7 @@
 #include "pdfexport.h"
 
 #include "settings/datadirectory.h"
+#include "text/memoryhints.h"
 
 #include <QCoreApplication>
 #include <csignal>
@@ -137,6 +138,8 @@ int commands::usage(const QString& problem) {
 }
 
 int main(int argc, char** argv) {
+    // A command runs one job and ends: the memory it frees is better kept for its own reuse.
+    memoryhints::keepFreedMemory();
     // A write beyond the file size limit fails with its error (and is reported) instead of
     // ending the program with no word.
     std::signal(SIGXFSZ, SIG_IGN);

@@ -3,9 +3,10 @@
 #include "text/memoryhints.h"
 
 void SortItemBlocks::addBlock() {
-    m_lastCapacity = capacityOf(m_blocks.size());
-    m_blocks.push_back(std::make_unique_for_overwrite<SortItem[]>(m_lastCapacity));
-    memoryhints::prepareForWriting(m_blocks.back().get(), m_lastCapacity * sizeof(SortItem));
+    std::size_t capacity =
+        std::min(FirstBlockItems << std::min<std::size_t>(m_blocks.size(), 16), LargestBlockItems);
+    m_blocks.push_back({memoryhints::makeBlock<SortItem>(capacity), capacity});
+    m_lastCapacity = capacity;
     m_inLast = 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/linearena.h"
+#include "text/memoryhints.h"
 
 #include <QLatin1String>
 #include <QtGlobal>
@@ -29,7 +30,7 @@ class SortItemBlocks {
         if (m_inLast == m_lastCapacity) {
             addBlock();
         }
-        m_blocks.back()[m_inLast++] = item;
+        m_blocks.back().items[m_inLast++] = item;
         ++m_size;
     }
     std::size_t size() const { return m_size; }
@@ -38,9 +39,9 @@ class SortItemBlocks {
     template <typename F>
     void forEach(F&& f) const {
         for (std::size_t b = 0; b < m_blocks.size(); ++b) {
-            const std::size_t count = b + 1 < m_blocks.size() ? capacityOf(b) : m_inLast;
+            const std::size_t count = b + 1 < m_blocks.size() ? m_blocks[b].capacity : m_inLast;
             for (std::size_t k = 0; k < count; ++k) {
-                f(m_blocks[b][k]);
+                f(m_blocks[b].items[k]);
             }
         }
     }
@@ -48,13 +49,14 @@ class SortItemBlocks {
 
   private:
     static constexpr std::size_t FirstBlockItems = 256;
-    static constexpr std::size_t LargestBlockItems = 64 * 1024;
-    static std::size_t capacityOf(std::size_t block) {
-        return std::min(FirstBlockItems << std::min<std::size_t>(block, 16), LargestBlockItems);
-    }
+    static constexpr std::size_t LargestBlockItems = 128 * 1024;
     void addBlock();
 
-    std::vector<std::unique_ptr<SortItem[]>> m_blocks;
+    struct Block {
+        memoryhints::Block<SortItem> items;
+        std::size_t capacity;
+    };
+    std::vector<Block> m_blocks;
     std::size_t m_size = 0;
     std::size_t m_inLast = 0;        // items in the last block
     std::size_t m_lastCapacity = 0;  // room in the last block

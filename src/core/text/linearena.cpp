@@ -40,9 +40,9 @@ char* LineArena::room(qsizetype length) {
 void LineArena::newBlock(qsizetype atLeast) {
     const qsizetype next =
         m_blocks.empty() ? FirstBlockSize : std::min(m_blockSize * 2, LargestBlockSize);
-    m_blockSize = std::max(atLeast, next);
-    m_blocks.push_back(std::make_unique_for_overwrite<char[]>(std::size_t(m_blockSize)));
-    memoryhints::preferLargePages(m_blocks.back().get(), std::size_t(m_blockSize));
+    std::size_t size = std::size_t(std::max(atLeast, next));
+    m_blocks.push_back(memoryhints::makeBlock<char>(size));
+    m_blockSize = qsizetype(size);
     m_blockFree = m_blockSize;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/memoryhints.h"
+
 #include <QLatin1String>
 #include <QStringView>
 #include <cstring>
@@ -68,7 +70,7 @@ class LineArena {
     // A new last block of at least this many characters.
     void newBlock(qsizetype atLeast);
 
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<memoryhints::Block<char>> m_blocks;
     qsizetype m_blockSize = 0;  // characters in the last block
     qsizetype m_blockFree = 0;  // of them still free
     std::vector<QLatin1String> m_lines;

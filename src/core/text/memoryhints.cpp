@@ -1,9 +1,13 @@
 #include "text/memoryhints.h"
 
 #include <cstdint>
+#include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
 #endif
 
 namespace memoryhints {
@@ -29,6 +33,27 @@ void prepareForWriting(void* p, std::size_t size) {
         madvise(reinterpret_cast<void*>(from), reinterpret_cast<std::uintptr_t>(p) + size - from,
                 MADV_POPULATE_WRITE);
     }
+#endif
+}
+
+void* allocateBlock(std::size_t& size) {
+    constexpr std::size_t Large = 2 * 1024 * 1024;
+    const std::size_t alignment = size >= Large ? Large : alignof(std::max_align_t);
+    size = (size + alignment - 1) / alignment * alignment;
+    void* p = nullptr;
+    if (posix_memalign(&p, alignment, size) != 0) {
+        throw std::bad_alloc();
+    }
+    prepareForWriting(p, size);
+    return p;
+}
+
+void keepFreedMemory() {
+#if defined(__GLIBC__)
+    // Each only tunes the allocator: a refusal leaves it as it was.
+    mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_ARENA_MAX, 1);
 #endif
 }
 

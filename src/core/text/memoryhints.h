@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
+#include <memory>
 
 // Hints to the system about how the program uses its memory.
 namespace memoryhints {
@@ -14,5 +16,28 @@ void preferLargePages(void* p, std::size_t size);
 // about to be written whole. A fault on every page as the writing reaches it costs several
 // times as much where the program runs in a virtual machine.
 void prepareForWriting(void* p, std::size_t size);
+
+// A block of memory to be written whole: from large-page size on it is aligned to and rounded
+// up to whole large pages, so every page of it may be a large one, and it is backed at once
+// (see prepareForWriting). Its usable size is returned through size.
+struct FreeMemory {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using Block = std::unique_ptr<T[], FreeMemory>;
+void* allocateBlock(std::size_t& size);
+template <typename T>
+Block<T> makeBlock(std::size_t& count) {
+    std::size_t size = count * sizeof(T);
+    Block<T> block(static_cast<T*>(allocateBlock(size)));
+    count = size / sizeof(T);
+    return block;
+}
+
+// For a process that does one job and ends: memory it frees is kept for its next allocations
+// instead of being handed back to the system, whose fresh pages must each be cleared first (and
+// on a virtual machine may have to be fetched from the host). Large blocks come from the same
+// pool, and every thread shares it. Call it first thing, before any thread starts.
+void keepFreedMemory();
 
 }  // namespace memoryhints
