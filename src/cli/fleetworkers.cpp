@@ -213,8 +213,12 @@ bool Pool::spawn() {
 }
 
 void Pool::feed(Worker& w) {
+    // Near the end each worker holds fewer, so that they run out of work at about the same time.
+    const int unsent = int(m_requeued.size()) + m_count - m_next;
+    const int holds =
+        std::clamp(1 + unsent / std::max<int>(1, int(m_workers.size())), 1, Outstanding);
     QByteArray requests;
-    while (int(w.outstanding.size()) < Outstanding && (!m_requeued.empty() || m_next < m_count)) {
+    while (int(w.outstanding.size()) < holds && (!m_requeued.empty() || m_next < m_count)) {
         qint32 index = 0;
         if (!m_requeued.empty()) {
             index = m_requeued.front();

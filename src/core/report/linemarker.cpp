@@ -73,17 +73,32 @@ quint64 LineMarker::maskOf(QByteArrayView bytes) {
     quint64 b = 0;
     quint64 c = 0;
     quint64 d = 0;
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
+    const auto eight = [&](qsizetype at) {
         quint64 word;
-        std::memcpy(&word, p + i, 8);
+        std::memcpy(&word, p + at, 8);
         a |= bits[word & 0xFF] | bits[(word >> 32) & 0xFF];
         b |= bits[(word >> 8) & 0xFF] | bits[(word >> 40) & 0xFF];
         c |= bits[(word >> 16) & 0xFF] | bits[(word >> 48) & 0xFF];
         d |= bits[(word >> 24) & 0xFF] | bits[word >> 56];
-    }
-    for (; i < n; ++i) {
-        a |= bits[p[i]];
+    };
+    if (n >= 8) {
+        for (qsizetype i = 0; i + 8 < n; i += 8) {
+            eight(i);
+        }
+        eight(n - 8);  // the last eight, overlapping bytes already seen: a summary is an OR
+    } else if (n >= 4) {
+        quint32 head;
+        quint32 tail;
+        std::memcpy(&head, p, 4);
+        std::memcpy(&tail, p + n - 4, 4);
+        a |= bits[head & 0xFF] | bits[tail & 0xFF];
+        b |= bits[(head >> 8) & 0xFF] | bits[(tail >> 8) & 0xFF];
+        c |= bits[(head >> 16) & 0xFF] | bits[(tail >> 16) & 0xFF];
+        d |= bits[head >> 24] | bits[tail >> 24];
+    } else {
+        for (qsizetype i = 0; i < n; ++i) {
+            a |= bits[p[i]];
+        }
     }
     return a | b | c | d;
 }

@@ -243,3 +243,26 @@ TEST(SortedTextList, CaseSensitiveListsTellCaseApart) {
     EXPECT_FALSE(list.add(QStringLiteral("file.dxp")));
     EXPECT_EQ(list.size(), 2);
 }
+
+TEST(SortedTextList, AOneByteLineWaitsOnlyWhenEveryCharacterHasARank) {
+    // Lines of every length up to 40 with one character at every place: tab, CR, blank and
+    // tilde have ranks; controls, DEL and bytes from 0x80 up do not (short and long lines are
+    // tested in different ways, and the last few characters of a long line on their own).
+    const QByteArray ranked("\t\r ~");
+    const QByteArray unranked("\x08\x0e\x1f\x7f\x80\xff", 6);
+    SortedTextList list;
+    for (int length = 1; length <= 40; ++length) {
+        for (int at = 0; at < length; ++at) {
+            QByteArray line(length, 'a');
+            for (const char c : ranked) {
+                line[at] = c;
+                EXPECT_TRUE(list.addDeferred(QLatin1String(line))) << length << ' ' << at;
+            }
+            for (const char c : unranked) {
+                line[at] = c;
+                EXPECT_FALSE(list.addDeferred(QLatin1String(line))) << length << ' ' << at;
+            }
+        }
+    }
+    EXPECT_TRUE(list.addDeferred(QLatin1String("")));
+}
