@@ -11,6 +11,7 @@
 namespace {
 
 const LineMarker Dashes{QStringLiteral("---")};
+const LineMarker Dot{QStringLiteral(".")};
 const LineMarker NoPatches{QStringLiteral("No OS patches are currently loaded")};
 const LineMarker KitInformation{QStringLiteral("Patch Kit Information:")};
 const LineMarker ModuleListing{QStringLiteral("Top of Module Listing")};
@@ -59,10 +60,11 @@ bool endsWith(Line text, std::string_view tail) {
            startsWith(text.sliced(text.size() - qsizetype(tail.size())), tail);
 }
 
+// The summary's bit for a dot is set by a dot alone, so it tells whether the line holds one.
 template <typename Line>
 bool isModuleLine(const ParseContext& ctx, int i, Line line) {
     return line.size() >= 2 && isUpperAlnum(charAt(line, 0)) && isUpperAlnum(charAt(line, 1)) &&
-           indexOf(line, ".", 0) >= 0 && !ctx.has(i, Dashes);
+           ctx.mayHave(i, Dot) && !ctx.has(i, Dashes);
 }
 
 template <typename Line>
@@ -97,11 +99,6 @@ bool hasVersion(const ParseContext& ctx, int i) {
 }
 
 }  // namespace
-
-void ModuleListingRecogniser::onLine(int i) {
-    look(i);
-    m_wakeMask = m_inListing ? 0 : ModuleListing.mask() & PatchList.mask() & ModulesList.mask();
-}
 
 void ModuleListingRecogniser::look(int i) {
     ServerModel& m = m_ctx.model;
@@ -141,6 +138,11 @@ void ModuleListingRecogniser::look(int i) {
     if (nextIsDashes) {
         m_inListing = false;
     }
+}
+
+void ModuleListingRecogniser::onLine(int i) {
+    look(i);
+    m_wakeMask = m_inListing ? 0 : ModuleListing.mask() & PatchList.mask() & ModulesList.mask();
 }
 
 void ModuleListingRecogniser::startPatchList(int i) {

@@ -14,7 +14,7 @@ class ModuleListingRecogniser : public LineRecogniser {
     void onLine(int i) override;
 
   private:
-    void look(int i);
+    [[gnu::always_inline]] inline void look(int i);
     void startPatchList(int i);
     // The version line of the module named on line i: two or three lines below it, or -1.
     int versionLine(int i) const;
