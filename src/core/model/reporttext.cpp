@@ -5,8 +5,13 @@
 
 #include <QFile>
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
 #include <limits>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -50,6 +55,91 @@ int byteOf(char16_t c) {
     const auto at = std::find(table->begin(), table->end(), c);
     return at == table->end() ? -1 : int(at - table->begin());
 }
+
+// From this size on, a file is read ahead on a second thread while this one splits what has
+// arrived: reading (the system's copy into fresh memory) costs about as much as splitting. The
+// reading keeps at most a few pieces ahead of the splitting, so what it has read is still in
+// the cache when the splitting comes to it.
+constexpr qint64 ReadAheadFrom = 4 * 1024 * 1024;
+constexpr qint64 MostAhead = 8 * ChunkSize;
+
+// Reads a file into a buffer of a given size, piece by piece on a thread of its own, until the
+// file ends, the buffer is full or a read fails; what has arrived is there to be split.
+class ReadAhead {
+  public:
+    ReadAhead(QFile& file, char* buffer, qint64 capacity)
+        : m_thread([this, &file, buffer, capacity] { run(file, buffer, capacity); }) {}
+    // Stops the reading where it is (the splitting may have ended early, on a failure).
+    ~ReadAhead() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_taken.notify_one();
+        m_thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // How many bytes have arrived once more than `have` have, or the reading has ended; the
+    // bytes before `have` have been split.
+    qint64 waitFor(qint64 have) {
+        std::unique_lock lock(m_mutex);
+        m_split = have;
+        m_taken.notify_one();
+        m_arrived.wait(lock, [&] { return m_available > have || m_ended; });
+        return m_available;
+    }
+    // After the end: a read failed.
+    bool failed() {
+        const std::lock_guard lock(m_mutex);
+        return m_failed;
+    }
+
+  private:
+    void run(QFile& file, char* buffer, qint64 capacity) {
+        qint64 got = 0;
+        bool failed = false;
+        while (got < capacity) {
+            {
+                std::unique_lock lock(m_mutex);
+                m_taken.wait(lock, [&] { return got - m_split < MostAhead || m_stop; });
+                if (m_stop) {
+                    break;
+                }
+            }
+            const qint64 piece = std::min(ChunkSize, capacity - got);
+            memoryhints::prepareForWriting(buffer + got, std::size_t(piece));
+            const qint64 n = file.read(buffer + got, piece);
+            if (n <= 0) {
+                failed = n < 0;
+                break;
+            }
+            got += n;
+            {
+                const std::lock_guard lock(m_mutex);
+                m_available = got;
+            }
+            m_arrived.notify_one();
+        }
+        {
+            const std::lock_guard lock(m_mutex);
+            m_failed = failed;
+            m_ended = true;
+        }
+        m_arrived.notify_one();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::condition_variable m_taken;
+    qint64 m_available = 0;
+    qint64 m_split = 0;
+    bool m_stop = false;
+    bool m_ended = false;
+    bool m_failed = false;
+    std::thread m_thread;  // last: it starts once the rest is set
+};
 
 }  // namespace
 
@@ -132,25 +222,46 @@ bool ReportText::read(const QString& path, ReportText& text, qint64& size) {
     // Read straight into the text's own buffer, grown should the file grow while it is read.
     QByteArray& bytes = text.m_bytes;
     bytes.resize(std::clamp<qint64>(file.size(), 0, std::numeric_limits<int>::max()) + 1);
-    memoryhints::prepareForWriting(bytes.data(), std::size_t(bytes.size()));
     text.m_starts.reserve(std::size_t(bytes.size() / 8 + 2));
     memoryhints::preferLargePages(text.m_starts.data(), text.m_starts.capacity() * 4);
     Splitter splitter(text);
-    for (;;) {
+    bool failed = false;
+    std::optional<ReadAhead> ahead;
+    if (bytes.size() > ReadAheadFrom) {
+        memoryhints::preferLargePages(bytes.data(), std::size_t(bytes.size()));
+        try {
+            ahead.emplace(file, bytes.data(), bytes.size());
+        } catch (const std::system_error&) {
+            // no thread to be had: read here
+        }
+    }
+    if (ahead) {
+        for (qint64 have = ahead->waitFor(size); have > size; have = ahead->waitFor(size)) {
+            size = have;
+            splitter.feed(size, false);
+        }
+        failed = ahead->failed();
+        ahead.reset();
+    } else {
+        memoryhints::prepareForWriting(bytes.data(), std::size_t(bytes.size()));
+    }
+    // The rest, or all of a small file: the buffer doubles should the file have grown.
+    while (!failed) {
         if (size == bytes.size()) {
             bytes.resize(bytes.size() * 2);
         }
         const qint64 got = file.read(bytes.data() + size, std::min(ChunkSize, bytes.size() - size));
-        if (got < 0) {
-            text = ReportText();
-            size = 0;
-            return false;
-        }
-        if (got == 0) {
+        failed = got < 0;
+        if (got <= 0) {
             break;
         }
         size += got;
         splitter.feed(size, false);
+    }
+    if (failed) {
+        text = ReportText();
+        size = 0;
+        return false;
     }
     splitter.feed(size, true);
     splitter.finish();
