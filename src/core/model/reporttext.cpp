@@ -1,5 +1,7 @@
 #include "model/reporttext.h"
 
+#include "model/reporttextstream.h"
+
 #include "text/codepage.h"
 #include "text/memoryhints.h"
 
@@ -266,6 +268,131 @@ bool ReportText::read(const QString& path, ReportText& text, qint64& size) {
     splitter.feed(size, true);
     splitter.finish();
     return true;
+}
+
+ReportText::Stream::Stream() = default;
+
+ReportText::Stream::~Stream() {
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
+}
+
+bool ReportText::Stream::start(const QString& path, ReportText& text) {
+    text = ReportText();
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return false;
+    }
+    const qint64 fileSize = m_file.size();
+    if (fileSize < 0 || fileSize >= std::numeric_limits<int>::max()) {
+        m_file.close();
+        return false;
+    }
+    m_text = &text;
+    QByteArray& bytes = text.m_bytes;
+    bytes.resize(fileSize + 1);
+    memoryhints::preferLargePages(bytes.data(), std::size_t(bytes.size()));
+    text.m_starts.reserve(std::size_t(bytes.size() / 8 + 2));
+    memoryhints::preferLargePages(text.m_starts.data(), text.m_starts.capacity() * 4);
+    m_splitter = std::make_unique<Splitter>(text);
+    try {
+        m_thread = std::thread([this] { run(); });
+    } catch (const std::system_error&) {
+        m_splitter.reset();
+        text = ReportText();
+        m_file.close();
+        return false;
+    }
+    return true;
+}
+
+ReportText::Stream::Piece ReportText::Stream::readPiece(bool grow) {
+    QByteArray& bytes = m_text->m_bytes;
+    const std::vector<quint32>& starts = m_text->m_starts;
+    // A piece of n bytes adds at most n line starts, and the end two more.
+    if (!grow && (m_size == bytes.size() ||
+                  starts.capacity() - starts.size() < std::size_t(ChunkSize) + 2)) {
+        return Piece::Full;
+    }
+    if (m_size == bytes.size()) {
+        bytes.resize(bytes.size() * 2);
+    }
+    const qint64 piece = std::min(ChunkSize, bytes.size() - m_size);
+    memoryhints::prepareForWriting(bytes.data() + m_size, std::size_t(piece));
+    const qint64 got = m_file.read(bytes.data() + m_size, piece);
+    if (got <= 0) {
+        return got < 0 ? Piece::Failed : Piece::End;
+    }
+    m_size += got;
+    m_splitter->feed(m_size, false);
+    return Piece::Read;
+}
+
+void ReportText::Stream::finish() {
+    m_splitter->feed(m_size, true);
+    m_splitter->finish();
+}
+
+qsizetype ReportText::Stream::arrived() const {
+    return std::max<qsizetype>(qsizetype(m_text->m_starts.size()) - 1, 0);
+}
+
+void ReportText::Stream::run() {
+    for (;;) {
+        Piece state = Piece::Failed;
+        try {
+            state = readPiece(false);
+            if (state == Piece::End) {
+                finish();
+            }
+        } catch (...) {
+            state = Piece::Failed;  // memory ran out: the rest is left as a failed read
+        }
+        const qsizetype lines = arrived();
+        const bool stop = state != Piece::Read;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_published = lines;
+            m_threadDone = stop;
+            m_state = state;
+        }
+        m_changed.notify_one();
+        if (stop) {
+            return;
+        }
+    }
+}
+
+qsizetype ReportText::Stream::waitFor(qsizetype lines) {
+    if (m_done) {
+        return m_published;
+    }
+    Piece state = Piece::Read;
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_published >= lines || m_threadDone; });
+        if (!m_threadDone) {
+            return m_published;
+        }
+        state = m_state;
+    }
+    // The thread has stopped; what it left (a file that grew, very short lines) is read here,
+    // where the text may move.
+    m_thread.join();
+    if (state == Piece::Full) {
+        do {
+            state = readPiece(true);
+        } while (state == Piece::Read);
+        if (state == Piece::End) {
+            finish();
+        }
+    }
+    m_file.close();
+    m_failed = state == Piece::Failed;
+    m_done = true;
+    m_published = arrived();
+    return m_published;
 }
 
 ReportText ReportText::fromLines(const QStringList& lines) {

@@ -6,10 +6,11 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       views(views_),
       hooks(hooks_),
       startedByCompare(startedByCompare_),
-      m_lines(model_.ReportLines) {}
+      m_lines(model_.ReportLines),
+      m_count(0) {}
 
 ParseContext::TextSlot& ParseContext::decoded(int i) const {
-    if (i < 0 || i >= m_lines.size()) {
+    if (i < 0 || i >= m_count) {
         return m_empty;
     }
     TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];

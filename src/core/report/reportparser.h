@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/mainviews.h"
+#include "model/reporttextstream.h"
 #include "model/servermodel.h"
 #include "report/parsehooks.h"
 #include "ui/progress.h"
@@ -15,13 +16,15 @@ class ReportParser {
   public:
     ReportParser(ServerModel& model, MainViews& views, ParseHooks& hooks, Progress& progress);
 
-    void ParseReport(bool startedByCompare);
+    // With a stream, the report's text is still being read into ReportLines: each line is
+    // read once it and the few after it have arrived.
+    void ParseReport(bool startedByCompare, ReportText::Stream* stream = nullptr);
     // Frees the report's text once every line has been read, before the module lists are
     // sorted: for a caller that never shows the text (the command line).
     void releaseTextAfterReading() { m_releaseText = true; }
 
   private:
-    void prepare();
+    void prepare(int lineCount);
     void afterLoop(ParseContext& ctx, bool disksOrLanDone);
     void showCounts();
 
