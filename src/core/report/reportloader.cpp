@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 
 namespace {
 
@@ -163,8 +164,22 @@ bool ReportLoader::parseWhileReading(bool startedByCompare, qint64& size, qsizet
     const PatchEntryList::Order order = m_model.PatchEntries.order();
     ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
     parser.releaseTextAfterReading();
-    parser.ParseReport(startedByCompare, &stream);
-    if (stream.failed()) {
+    // What a read before the parse shows (the parse sets none of it) is shown once the whole
+    // file is in, also when the parse ended early with an error.
+    const auto readToTheEnd = [&] {
+        lineCount = stream.waitFor(std::numeric_limits<qsizetype>::max());
+        size = stream.size();
+        return !stream.failed();
+    };
+    try {
+        parser.ParseReport(startedByCompare, &stream);
+    } catch (const OperationError&) {
+        if (readToTheEnd()) {
+            showRead(size, lineCount);
+            throw;
+        }
+    }
+    if (!readToTheEnd()) {
         // The read failed part-way: the load starts again, reading and parsing in turn, as if
         // none of this had been done (a read that fails again is then reported).
         m_model.PatchEntries.clear();
@@ -173,9 +188,6 @@ bool ReportLoader::parseWhileReading(bool startedByCompare, qint64& size, qsizet
         m_views.StatusPanels[0] = QStringLiteral("Loading File...");
         return false;
     }
-    // What a read before the parse shows; the parse sets none of it.
-    size = stream.size();
-    lineCount = stream.waitFor(0);
     showRead(size, lineCount);
     return true;
 }
