@@ -36,13 +36,16 @@ class ReportText::Stream {
     qint64 size() const { return m_size; }
 
   private:
+    // What reading one more piece came to: read and split, the end of the file, a failed read,
+    // or no room for it without moving the text.
+    enum class Piece { Read, End, Failed, Full };
+
     // On the thread: reads and splits until the file ends, a read fails or the text would have
     // to move.
     void run();
-    // Reads and splits one piece; false at the end of the file or on a failure. The text may
-    // grow only when `grow` is set.
-    enum class Piece { Read, End, Failed, Full };
+    // Reads and splits one piece. The text may move (grow) only when `grow` is set.
     Piece readPiece(bool grow);
+    // Splits the last line and notes the end.
     void finish();
     // The lines that have arrived: all but the one still being split.
     qsizetype arrived() const;
