@@ -60,9 +60,6 @@ class ReportText {
     // Empties the text and frees its memory.
     void clear();
 
-    // A file read on a thread of its own while the lines that have arrived are read here.
-    class Stream;
-
   private:
     class Splitter;
 

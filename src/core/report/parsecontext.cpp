@@ -6,11 +6,10 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       views(views_),
       hooks(hooks_),
       startedByCompare(startedByCompare_),
-      m_lines(model_.ReportLines),
-      m_count(0) {}
+      m_lines(model_.ReportLines) {}
 
 ParseContext::TextSlot& ParseContext::decoded(int i) const {
-    if (i < 0 || i >= m_count) {
+    if (i < 0 || i >= m_lines.size()) {
         return m_empty;
     }
     TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];

@@ -41,21 +41,18 @@ class ParseContext {
         const TextSlot& slot = m_texts[std::size_t(i) % m_texts.size()];
         return slot.line == i && i >= 0 ? slot.view() : decoded(i).view();
     }
-    // The lines there are to read: all of the report's, or while it is still being read (see
-    // ReportText::Stream) those that have arrived, set by the parser as it waits for more.
-    int lineCount() const { return m_count; }
-    void setLineCount(int count) { m_count = count; }
+    int lineCount() const { return int(m_lines.size()); }
     // True when the lines can be read as the file's bytes (see bytes()).
     bool byteLines() const { return !m_lines.isWide(); }
     // Line i as the file's code-page bytes, where ASCII stands for itself; a line beyond the
     // last one is empty. Only while byteLines() is true.
     QByteArrayView bytes(int i) const {
-        return (i >= 0 && i < m_count) ? m_lines.lineBytes(i) : QByteArrayView();
+        return (i >= 0 && i < m_lines.size()) ? m_lines.lineBytes(i) : QByteArrayView();
     }
     // Line i contains the marker (a line beyond the last one is empty). Inline, as the
     // recognisers ask it several times for every line and the summaries settle most answers.
     bool has(int i, const LineMarker& marker) const {
-        if (i < 0 || i >= m_count) {
+        if (i < 0 || i >= m_lines.size()) {
             return marker.text().isEmpty();
         }
         if (!mayHave(i, marker)) {
@@ -92,7 +89,6 @@ class ParseContext {
     TextSlot& decoded(int i) const;
 
     const ReportText& m_lines;
-    int m_count;
     // The last lines looked at, as text and as character summaries: the recognisers look at
     // most four lines ahead, so a few slots serve a whole parse and each line is decoded only
     // while it is being read, into a slot's string that keeps its memory.

@@ -1,17 +1,12 @@
 #include "report/reportloader.h"
 
-#include "model/reporttextstream.h"
 #include "report/reportparser.h"
 #include "ui/operationerror.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <limits>
 
 namespace {
-
-// From this size on, a report whose text is not kept is parsed while it is still being read.
-constexpr qint64 StreamFrom = 4 * 1024 * 1024;
 
 const QString WpcMessage = QStringLiteral(
     "The config file to be read has ASCII control characters that need to be removed.\r\n"
@@ -92,36 +87,41 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     ResetReportViews();
     m_views.StatusPanels[0] = QStringLiteral("Loading File...");
     m_progress.pumpEvents();
+    // Reading and decoding a big file cannot stop for the window: it runs aside.
+    bool readable = false;
     qint64 size = 0;
-    qsizetype lineCount = 0;
-    if (!parseWhileReading(startedByCompare, size, lineCount)) {
-        // Reading and decoding a big file cannot stop for the window: it runs aside.
-        bool readable = false;
-        ReportText lines;
-        const QString path = m_model.ConfigFileName;
-        m_progress.runAside([&] {
-            readable = ReportText::read(path, lines, size);
-            if (!readable) {
-                size = QFileInfo(path).size();
-            }
-        });
+    ReportText lines;
+    const QString path = m_model.ConfigFileName;
+    m_progress.runAside([&] {
+        readable = ReportText::read(path, lines, size);
         if (!readable) {
-            m_dialogs.error(QStringLiteral("[DEBUG ConfigText.Lines.LoadFromFile]"));
-            m_dialogs.error(QStringLiteral("[DEBUG OConfigText.LoadFromFile]"));
+            size = QFileInfo(path).size();
         }
-        // Both viewers read the file with the same reader, so their line counts agree.
-        lineCount = lines.size();
-        m_model.ReportLines = std::move(lines);
-        showRead(size, lineCount);
-        m_progress.pumpEvents();
-
-        m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
-        ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
-        if (!m_keepReportText) {
-            parser.releaseTextAfterReading();
-        }
-        parser.ParseReport(startedByCompare);
+    });
+    if (!readable) {
+        m_dialogs.error(QStringLiteral("[DEBUG ConfigText.Lines.LoadFromFile]"));
+        m_dialogs.error(QStringLiteral("[DEBUG OConfigText.LoadFromFile]"));
     }
+    // Both viewers read the file with the same reader, so their line counts agree.
+    const qsizetype lineCount = lines.size();
+    m_model.ReportLines = std::move(lines);
+    m_model.ActualLineCount = int(lineCount);
+    m_views.StatusPanels[2] = QString::number(size / 1024) + QStringLiteral("kb");
+    if (!m_configTextPageCurrent) {
+        m_views.StatusPanels[5].clear();
+    }
+    m_views.Caption =
+        MainViews::BaseCaption + QStringLiteral(":  ") + m_model.ConfigFileName.toUpper();
+    m_views.StatusPanels[1] = QString::number(lineCount) + QStringLiteral(" lines");
+    m_views.PatchListBoxVisible = true;
+    m_progress.pumpEvents();
+
+    m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
+    ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
+    if (!m_keepReportText) {
+        parser.releaseTextAfterReading();
+    }
+    parser.ParseReport(startedByCompare);
     m_views.StatusPanels[0] = QStringLiteral("Checking Patches...");
     m_progress.pumpEvents();
     m_stages.VerifyPatches();
@@ -137,59 +137,6 @@ ReportLoader::Result ReportLoader::run(bool startedByCompare) {
     finishChecks(startedByCompare, lineCount);
     result.completed = true;
     return result;
-}
-
-void ReportLoader::showRead(qint64 size, qsizetype lineCount) {
-    m_model.ActualLineCount = int(lineCount);
-    m_views.StatusPanels[2] = QString::number(size / 1024) + QStringLiteral("kb");
-    if (!m_configTextPageCurrent) {
-        m_views.StatusPanels[5].clear();
-    }
-    m_views.Caption =
-        MainViews::BaseCaption + QStringLiteral(":  ") + m_model.ConfigFileName.toUpper();
-    m_views.StatusPanels[1] = QString::number(lineCount) + QStringLiteral(" lines");
-    m_views.PatchListBoxVisible = true;
-}
-
-bool ReportLoader::parseWhileReading(bool startedByCompare, qint64& size, qsizetype& lineCount) {
-    const QString path = m_model.ConfigFileName;
-    if (m_keepReportText || QFileInfo(path).size() < StreamFrom) {
-        return false;
-    }
-    ReportText::Stream stream;
-    if (!stream.start(path, m_model.ReportLines)) {
-        return false;
-    }
-    m_views.StatusPanels[0] = QStringLiteral("Parsing File...");
-    const PatchEntryList::Order order = m_model.PatchEntries.order();
-    ReportParser parser(m_model, m_views, m_parseHooks, m_progress);
-    parser.releaseTextAfterReading();
-    // What a read before the parse shows (the parse sets none of it) is shown once the whole
-    // file is in, also when the parse ended early with an error.
-    const auto readToTheEnd = [&] {
-        lineCount = stream.waitFor(std::numeric_limits<qsizetype>::max());
-        size = stream.size();
-        return !stream.failed();
-    };
-    try {
-        parser.ParseReport(startedByCompare, &stream);
-    } catch (const OperationError&) {
-        if (readToTheEnd()) {
-            showRead(size, lineCount);
-            throw;
-        }
-    }
-    if (!readToTheEnd()) {
-        // The read failed part-way: the load starts again, reading and parsing in turn, as if
-        // none of this had been done (a read that fails again is then reported).
-        m_model.PatchEntries.clear();
-        m_model.PatchEntries.setOrder(order);
-        ResetReportViews();
-        m_views.StatusPanels[0] = QStringLiteral("Loading File...");
-        return false;
-    }
-    showRead(size, lineCount);
-    return true;
 }
 
 void ReportLoader::finishChecks(bool startedByCompare, qsizetype linesRead) {

@@ -45,13 +45,6 @@ class ReportLoader {
 
   private:
     Result run(bool startedByCompare);
-    // What the views show of a report read: its size, its line count, the caption.
-    void showRead(qint64 size, qsizetype lineCount);
-    // A big report whose text is not kept is parsed while a second thread still reads it. True
-    // when it was, with model and views as a read and a parse in turn leave them; false when it
-    // was not, or its read failed part-way (model and views then reset), so the caller reads
-    // and parses in turn.
-    bool parseWhileReading(bool startedByCompare, qint64& size, qsizetype& lineCount);
     void finishChecks(bool startedByCompare, qsizetype linesRead);
 
     ServerModel& m_model;

@@ -20,8 +20,6 @@ namespace {
 
 // Lines parsed between two reports of the progress.
 constexpr int ProgressEvery = 64;
-// The lines from the one looked at to the farthest a recogniser looks ahead.
-constexpr int LookAhead = 5;
 
 }  // namespace
 
@@ -29,7 +27,7 @@ ReportParser::ReportParser(ServerModel& model, MainViews& views, ParseHooks& hoo
                            Progress& progress)
     : m_model(model), m_views(views), m_hooks(hooks), m_progress(progress) {}
 
-void ReportParser::prepare(int lineCount) {
+void ReportParser::prepare() {
     m_model.resetParseValues();
     m_model.PatchEntries.clear();
     m_model.OtherModules.clear();
@@ -39,23 +37,12 @@ void ReportParser::prepare(int lineCount) {
     m_model.AbendLogLines.clear();
     m_hooks.clearAnalysisViews();
     m_hooks.ReadCoreModuleList();
-    m_progress.start(lineCount - 1);
+    m_progress.start(int(m_model.ReportLines.size()) - 1);
 }
 
-void ReportParser::ParseReport(bool startedByCompare, ReportText::Stream* stream) {
-    // A streamed text's size is known once it has all arrived: until then the progress counts
-    // against none (only the command line reads a report this way).
-    prepare(stream == nullptr ? int(m_model.ReportLines.size()) : 0);
+void ReportParser::ParseReport(bool startedByCompare) {
+    prepare();
     ParseContext ctx(m_model, m_views, m_hooks, startedByCompare);
-    ctx.setLineCount(stream == nullptr ? int(m_model.ReportLines.size()) : 0);
-    // The lines there are to read from line i on: a recogniser looks up to four lines ahead,
-    // so on a streamed text those are waited for (or the end).
-    const auto linesFor = [&](int i) {
-        if (stream != nullptr && !stream->ended() && i + LookAhead > ctx.lineCount()) {
-            ctx.setLineCount(int(stream->waitFor(i + LookAhead)));
-        }
-        return ctx.lineCount();
-    };
     VolumeParseState volumes;
     DeviceParseState devices;
 
@@ -77,11 +64,12 @@ void ReportParser::ParseReport(bool startedByCompare, ReportText::Stream* stream
     for (const auto& recogniser : recognisers) {
         wake.push_back(recogniser->wakeMask());
     }
-    for (int i = 0; i < linesFor(i); ++i) {
+    const int count = ctx.lineCount();
+    for (int i = 0; i < count; ++i) {
         // The progress and the window's messages every so many lines: a line takes far less
         // time than a call that does nothing.
         if (i % ProgressEvery == 0) {
-            m_progress.advance(std::min(ProgressEvery, ctx.lineCount() - i));
+            m_progress.advance(std::min(ProgressEvery, count - i));
             m_progress.pumpEvents();
         }
         const quint64 summary = ctx.summary(i);

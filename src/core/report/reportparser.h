@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/mainviews.h"
-#include "model/reporttextstream.h"
 #include "model/servermodel.h"
 #include "report/parsehooks.h"
 #include "ui/progress.h"
@@ -16,15 +15,13 @@ class ReportParser {
   public:
     ReportParser(ServerModel& model, MainViews& views, ParseHooks& hooks, Progress& progress);
 
-    // With a stream, the report's text is still being read into ReportLines: each line is
-    // read once it and the few after it have arrived.
-    void ParseReport(bool startedByCompare, ReportText::Stream* stream = nullptr);
+    void ParseReport(bool startedByCompare);
     // Frees the report's text once every line has been read, before the module lists are
     // sorted: for a caller that never shows the text (the command line).
     void releaseTextAfterReading() { m_releaseText = true; }
 
   private:
-    void prepare(int lineCount);
+    void prepare();
     void afterLoop(ParseContext& ctx, bool disksOrLanDone);
     void showCounts();
 

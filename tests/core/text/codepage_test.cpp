@@ -1,6 +1,5 @@
 #include "text/codepage.h"
 #include "model/reporttext.h"
-#include "model/reporttextstream.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -83,50 +82,4 @@ TEST(CodePage, ReportTextReadInPiecesEqualsDecodedBytes) {
     qint64 size = 1;
     EXPECT_FALSE(ReportText::read(dir.filePath(QStringLiteral("missing.txt")), text, size));
     EXPECT_TRUE(text.isEmpty());
-}
-
-// A stream gives lines as they arrive, each as the whole file's decoding has it, and ends with
-// the same text: also when its thread stops short because the lines are too many for the room
-// kept for their starts (a file of nothing but very short lines), and the rest is read here.
-TEST(CodePage, AStreamedTextGivesEachLineAsItArrivesAndEndsWithTheWholeText) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("report.txt"));
-    std::mt19937 rng(5);
-    QByteArray varied;
-    while (varied.size() < (5 << 20)) {
-        varied += QByteArray(int(rng() % 40), char('A' + rng() % 26)) + (rng() % 3 == 0   ? "\n"
-                                                                         : rng() % 2 == 0 ? "\r\n"
-                                                                                          : "\r");
-    }
-    QByteArray shortLines;
-    for (int k = 0; k < (5 << 20) / 2; ++k) {
-        shortLines += k % 7 == 0 ? "\r\n" : "a\n";
-    }
-    for (const QByteArray& bytes : {varied, shortLines}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
-        const ReportText expected = ReportText::decode(bytes);
-        ReportText text;
-        ReportText::Stream stream;
-        ASSERT_TRUE(stream.start(path, text));
-        qsizetype checked = 0;
-        for (qsizetype wanted = 1; !stream.ended();
-             wanted = checked + 1 + qsizetype(rng() % 5000)) {
-            const qsizetype arrived = stream.waitFor(wanted);
-            ASSERT_TRUE(arrived >= wanted || stream.ended());
-            for (; checked < arrived; checked += 97) {
-                ASSERT_EQ(text.lineBytes(checked), expected.lineBytes(checked)) << checked;
-            }
-            checked = arrived;
-        }
-        EXPECT_FALSE(stream.failed());
-        EXPECT_EQ(stream.size(), bytes.size());
-        ASSERT_EQ(text.size(), expected.size());
-        EXPECT_EQ(text.joined(), expected.joined());
-    }
-    ReportText text;
-    ReportText::Stream stream;
-    EXPECT_FALSE(stream.start(dir.filePath(QStringLiteral("missing.txt")), text));
 }
