@@ -113,10 +113,8 @@ void sortRuns(const FastCollation& ranks, SortItem* first, SortItem* last) {
 }
 
 // Room for n items, backed by the system at once and left unset.
-std::unique_ptr<SortItem[]> itemRoom(std::size_t n) {
-    auto room = std::make_unique_for_overwrite<SortItem[]>(n);
-    memoryhints::prepareForWriting(room.get(), n * sizeof(SortItem));
-    return room;
+memoryhints::Block<SortItem> itemRoom(std::size_t n) {
+    return memoryhints::makeBlock<SortItem>(n);
 }
 
 // Where a big list may be cut in two so that every line before the cut sorts before every
@@ -162,7 +160,7 @@ std::size_t stablePartition(const Source& source, std::size_t n, SortItem* into)
 // threads was cut (every line before it sorts before every line after it), or 0.
 template <typename Source>
 std::size_t sortItems(const FastCollation& ranks, std::size_t n, const Source& source,
-                      std::unique_ptr<SortItem[]>& sorted) {
+                      memoryhints::Block<SortItem>& sorted) {
     sorted = itemRoom(n);
     SortItem* const items = sorted.get();
     const auto gather = [&] {
@@ -176,7 +174,7 @@ std::size_t sortItems(const FastCollation& ranks, std::size_t n, const Source& s
         });
         return 0;
     }
-    const std::unique_ptr<SortItem[]> scratch = itemRoom(n);
+    const memoryhints::Block<SortItem> scratch = itemRoom(n);
     const std::size_t cut = n >= ParallelFrom ? stablePartition(source, n, items) : 0;
     if (cut == 0) {
         gather();
@@ -346,7 +344,7 @@ void SortedTextList::sortPending(bool compact) const {
         });
     };
     const std::size_t n = pendingItems.size() + m_deferred.items.size();
-    std::unique_ptr<SortItem[]> items;
+    memoryhints::Block<SortItem> items;
     const std::size_t cut = sortItems(ranks, n, source, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
