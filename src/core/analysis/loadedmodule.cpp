@@ -47,6 +47,29 @@ bool hasDriverMark(const Unit* p, qsizetype n) {
     return false;
 }
 
+#if defined(__SSE2__)
+__m128i equals(__m128i v, char c) {
+    return _mm_cmpeq_epi8(v, _mm_set1_epi8(c));
+}
+
+// Whether a driver mark starts at one of the sixteen places from p; p[0, 19) is read.
+bool markInSixteen(const char* p) {
+    const auto at = [p](int k) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k)); };
+    const __m128i c1 = at(1);
+    const __m128i c2 = at(2);
+    const __m128i c3 = at(3);
+    const __m128i dsk =
+        _mm_and_si128(equals(c1, 'D'), _mm_and_si128(equals(c2, 'S'), equals(c3, 'K')));
+    const __m128i cdm =
+        _mm_and_si128(equals(c1, 'C'), _mm_and_si128(equals(c2, 'D'), equals(c3, 'M')));
+    const __m128i ham = _mm_and_si128(equals(c1, 'H'), equals(c3, 'M'));
+    const __m128i lan = _mm_and_si128(equals(c1, 'L'), equals(c3, 'N'));
+    const __m128i marks = _mm_or_si128(_mm_or_si128(dsk, cdm),
+                                       _mm_and_si128(equals(c2, 'A'), _mm_or_si128(ham, lan)));
+    return _mm_movemask_epi8(_mm_and_si128(equals(at(0), '.'), marks)) != 0;
+}
+#endif
+
 }  // namespace
 
 QString name(const QString& entry) {
@@ -76,26 +99,23 @@ bool isDriver(QStringView entry) {
 }
 
 bool isDriver(QLatin1String entry) {
-    const uchar* p = reinterpret_cast<const uchar*>(entry.data());
+    const char* p = entry.data();
     const qsizetype n = entry.size();
 #if defined(__SSE2__)
-    // Sixteen characters tested for a dot at a time, and only the dots looked at.
-    const __m128i dots = _mm_set1_epi8('.');
-    qsizetype from = 0;
-    for (; from + 16 <= n; from += 16) {
-        unsigned hits = unsigned(_mm_movemask_epi8(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from)), dots)));
-        for (; hits != 0; hits &= hits - 1) {
-            const qsizetype dot = from + __builtin_ctz(hits);
-            if (dot + 3 < n && isDriverMark(p[dot + 1], p[dot + 2], p[dot + 3])) {
+    // Sixteen places tested for a dot and a mark after it at once, without a branch per dot;
+    // the last sixteen places a mark may start at overlap the ones before.
+    constexpr qsizetype Span = 16 + 3;
+    if (n >= Span) {
+        qsizetype at = 0;
+        for (; at + Span <= n; at += 16) {
+            if (markInSixteen(p + at)) {
                 return true;
             }
         }
+        return at + 3 < n && markInSixteen(p + n - Span);
     }
-    return hasDriverMark(p + from, n - from);
-#else
-    return hasDriverMark(p, n);
 #endif
+    return hasDriverMark(reinterpret_cast<const uchar*>(p), n);
 }
 
 }  // namespace loadedmodule

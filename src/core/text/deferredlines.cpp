@@ -16,6 +16,7 @@ void SortItemBlocks::clear() {
     m_size = 0;
     m_inLast = 0;
     m_lastCapacity = 0;
+    m_firstRanks.fill(0);
 }
 
 DeferredLines::DeferredLines(const DeferredLines& other) {

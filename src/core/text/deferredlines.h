@@ -6,6 +6,7 @@
 #include <QLatin1String>
 #include <QtGlobal>
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -32,8 +33,12 @@ class SortItemBlocks {
         }
         m_blocks.back().items[m_inLast++] = item;
         ++m_size;
+        ++m_firstRanks[item.prefix >> 56];
     }
     std::size_t size() const { return m_size; }
+    // How many items have each rank of their first character (the prefix's highest byte),
+    // counted as they come so that a big sort need not count them again.
+    const std::array<std::size_t, 256>& firstRanks() const { return m_firstRanks; }
     bool empty() const { return m_size == 0; }
     // Calls f(const SortItem&) with every item in order.
     template <typename F>
@@ -60,6 +65,7 @@ class SortItemBlocks {
     std::size_t m_size = 0;
     std::size_t m_inLast = 0;        // items in the last block
     std::size_t m_lastCapacity = 0;  // room in the last block
+    std::array<std::size_t, 256> m_firstRanks{};
 };
 
 // Lines added to a sorted list and not yet sorted: their characters, and each line ready for

@@ -117,77 +117,92 @@ memoryhints::Block<SortItem> itemRoom(std::size_t n) {
     return memoryhints::makeBlock<SortItem>(n);
 }
 
-// Where a big list may be cut in two so that every line before the cut sorts before every
-// line after it: at a value of the highest prefix digit that differs, as near the middle as
-// may be. The items are put into `into`, those before the cut first, each part in the order
-// they came in. Returns 0, putting nothing, when no digit differs.
+// Where a big list is cut in two so that every line before the cut sorts before every line
+// after it: at a value of the highest prefix digit that differs, as near the middle as may be.
+struct Cut {
+    std::size_t digit = 0;
+    std::size_t value = 0;  // the value the second part starts at
+    std::size_t below = 0;  // how many lines go before the cut; 0 when no digit differs
+};
+
+// The cut of the n items the source gives; the counts of the highest digit's values, when
+// known already, are not counted again.
 template <typename Source>
-std::size_t stablePartition(const Source& source, std::size_t n, SortItem* into) {
+Cut cutOf(const Source& source, std::size_t n, const std::array<std::size_t, Values>* highest) {
     for (std::size_t digit = Digits; digit-- > 0;) {
         std::array<std::size_t, Values> count{};
-        source([&](const SortItem& item) { ++count[digitOf(item, digit)]; });
+        if (digit == Digits - 1 && highest != nullptr) {
+            count = *highest;
+        } else {
+            source([&](const SortItem& item) { ++count[digitOf(item, digit)]; });
+        }
         if (sameForAll(count, n)) {
             continue;  // the same for every line: the order lies in a lower digit
         }
-        std::size_t below = 0;
-        std::size_t cut = 0;  // the value the second part starts at
-        for (std::size_t value = 0; value < Values && below + count[value] <= n / 2; ++value) {
-            below += count[value];
-            cut = value + 1;
+        Cut cut{digit, 0, 0};
+        for (std::size_t value = 0; value < Values && cut.below + count[value] <= n / 2; ++value) {
+            cut.below += count[value];
+            cut.value = value + 1;
         }
-        if (below == 0) {  // the first value present holds more than half: it goes first
+        if (cut.below == 0) {  // the first value present holds more than half: it goes first
             std::size_t value = 0;
             while (count[value] == 0) {
                 ++value;
             }
-            below = count[value];
-            cut = value + 1;
+            cut.below = count[value];
+            cut.value = value + 1;
         }
-        std::size_t first = 0;
-        std::size_t second = below;
-        source([&](const SortItem& item) {
-            into[digitOf(item, digit) < cut ? first++ : second++] = item;
-        });
-        return below;
+        return cut;
     }
-    return 0;
+    return {};
 }
 
 // Sorts the n items the source gives (source(f) calls f with each, in the order the lines
 // came in) into sorted: by prefix, then by the full comparison, then by the order the lines
 // came in. A big list goes through a radix sort of the prefixes, and only the runs that share
-// a prefix are then sorted by their full comparison. Returns where a list shared between two
-// threads was cut (every line before it sorts before every line after it), or 0.
+// a prefix are then sorted by their full comparison. highest, when given, counts the values of
+// the highest prefix digit. Returns where a list shared between two threads was cut (every line
+// before it sorts before every line after it), or 0.
 template <typename Source>
 std::size_t sortItems(const FastCollation& ranks, std::size_t n, const Source& source,
+                      const std::array<std::size_t, Values>* highest,
                       memoryhints::Block<SortItem>& sorted) {
     sorted = itemRoom(n);
     SortItem* const items = sorted.get();
-    const auto gather = [&] {
+    if (n < RadixFrom) {
         std::size_t k = 0;
         source([&](const SortItem& item) { items[k++] = item; });
-    };
-    if (n < RadixFrom) {
-        gather();
         std::sort(items, items + n, [&ranks](const SortItem& a, const SortItem& b) {
             return a.prefix != b.prefix ? a.prefix < b.prefix : lessInFull(ranks, a, b);
         });
         return 0;
     }
     const memoryhints::Block<SortItem> scratch = itemRoom(n);
-    const std::size_t cut = n >= ParallelFrom ? stablePartition(source, n, items) : 0;
-    if (cut == 0) {
-        gather();
-        radixSort(items, scratch.get(), n);
-        sortRuns(ranks, items, items + n);
-        return 0;
-    }
-    const auto sortPart = [&](std::size_t from, std::size_t to) {
+    const Cut cut = n >= ParallelFrom ? cutOf(source, n, highest) : Cut{};
+    // Each part takes its items from the source itself, in the order they came in, and sorts
+    // them; both parts run at once when the list is cut.
+    const auto sortPart = [&](bool first) {
+        const std::size_t from = first ? 0 : cut.below;
+        const std::size_t to = first && cut.below > 0 ? cut.below : n;
+        std::size_t k = from;
+        if (cut.below == 0) {
+            source([&](const SortItem& item) { items[k++] = item; });
+        } else {
+            source([&](const SortItem& item) {
+                if ((digitOf(item, cut.digit) < cut.value) == first) {
+                    items[k++] = item;
+                }
+            });
+        }
         radixSort(items + from, scratch.get() + from, to - from);
         sortRuns(ranks, items + from, items + to);
     };
-    paralleltasks::runBoth([&] { sortPart(0, cut); }, [&] { sortPart(cut, n); });
-    return cut;
+    if (cut.below == 0) {
+        sortPart(true);
+        return 0;
+    }
+    paralleltasks::runBoth([&] { sortPart(true); }, [&] { sortPart(false); });
+    return cut.below;
 }
 
 }  // namespace
@@ -345,7 +360,10 @@ void SortedTextList::sortPending(bool compact) const {
     };
     const std::size_t n = pendingItems.size() + m_deferred.items.size();
     memoryhints::Block<SortItem> items;
-    const std::size_t cut = sortItems(ranks, n, source, items);
+    // The first ranks counted as the deferred lines came hold for the whole list when no
+    // pending line comes before them.
+    const std::size_t cut = sortItems(
+        ranks, n, source, pendingItems.empty() ? &m_deferred.items.firstRanks() : nullptr, items);
     // Each line is made afresh in sorted order, so the lines lie side by side in memory in
     // the order every later walk over the list reads them, instead of scattered in the order
     // they were added; for a big list that saves a cache miss on almost every line of a walk.
