@@ -11,6 +11,21 @@
 
 #include <algorithm>
 
+namespace {
+
+// Adds a patch entry, read as a string or as one-byte characters, to a list that tells the
+// lines apart when it is next read.
+void deferInto(SortedTextList& list, QStringView line) {
+    list.addDeferred(line);
+}
+void deferInto(SortedTextList& list, QLatin1String line) {
+    if (!list.addDeferred(line)) {
+        list.addDeferred(QStringView(QString(line)));
+    }
+}
+
+}  // namespace
+
 QString PatchVerification::shortOSVersion(const QString& osVersion) {
     QString text = osVersion;
     const qsizetype dot = text.indexOf(u'.');
@@ -78,15 +93,16 @@ int PatchVerification::setCount(const QString& name) const {
 void PatchVerification::VerifyPatches() {
     m_state.PartialMatches.clear();
     m_state.CompleteSets.clear();
-    const QStringList& patches = m_model.PatchEntries.lines();
+    // The entries are read where they lie: a big list keeps them as one-byte lines.
+    const PatchEntryList& patches = m_model.PatchEntries;
     if (!patches.isEmpty()) {
         if (!IniLines::exists(m_manager.databases().currentPath())) {
             if (!m_model.HasPatchKitList) {
                 // The lines are told apart when the list is next read, not one by one.
-                for (const QString& line : patches) {
+                patches.forEachView([this](const auto& line) {
                     m_progress.pumpEvents();
-                    m_state.PatchAnalysisList.addDeferred(line);
-                }
+                    deferInto(m_state.PatchAnalysisList, line);
+                });
             }
         } else {
             m_progress.start(int(m_manager.patchSetNames().size()) - 1);
@@ -103,16 +119,16 @@ void PatchVerification::VerifyPatches() {
                 // An empty set list holds no line: asked only when it holds some.
                 const bool anyComplete = !m_state.CompleteSetPatches.isEmpty();
                 const bool anyPartial = !m_state.PartialSetPatches.isEmpty();
-                for (const QString& line : patches) {
+                patches.forEachView([&](const auto& line) {
                     m_progress.pumpEvents();
-                    if ((!anyComplete || !m_state.CompleteSetPatches.contains(line)) &&
-                        (!anyPartial || !m_state.PartialSetPatches.contains(line))) {
-                        m_state.UnassignedPatches.addDeferred(line);
+                    if ((!anyComplete || !m_state.CompleteSetPatches.contains(QString(line))) &&
+                        (!anyPartial || !m_state.PartialSetPatches.contains(QString(line)))) {
+                        deferInto(m_state.UnassignedPatches, line);
                     }
-                }
-                m_state.UnassignedPatches.forEachLine([this](const QString& line) {
+                });
+                m_state.UnassignedPatches.forEachView([this](const auto& line) {
                     m_progress.pumpEvents();
-                    m_state.PatchAnalysisList.addDeferred(line);
+                    deferInto(m_state.PatchAnalysisList, line);
                 });
             }
         }
@@ -136,7 +152,7 @@ void PatchVerification::testSet(const QString& name) {
     }
     m_state.MatchedPatches.clear();
     int matches = 0;
-    for (const QString& line : m_model.PatchEntries.lines()) {
+    m_model.PatchEntries.forEachView([&](const auto& line) {
         m_progress.pumpEvents();
         for (qsizetype e = 0; e < m_state.SetEntries.size(); ++e) {
             const QString& entry = m_state.SetEntries.at(e);
@@ -146,13 +162,13 @@ void PatchVerification::testSet(const QString& name) {
             if (!module.isEmpty() && line.contains(module)) {
                 ++matches;
                 if (!m_model.HasPatchKitList) {
-                    m_state.MatchedPatches.add(line);
+                    m_state.MatchedPatches.add(QString(line));
                 }
                 m_state.SetEntries.removeAt(e);
                 break;
             }
         }
-    }
+    });
     if (m_state.SetEntries.isEmpty()) {
         recordComplete(name);
     } else if (matches > 0) {

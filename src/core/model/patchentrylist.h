@@ -22,6 +22,23 @@ class PatchEntryList {
     int size() const;
     bool isEmpty() const { return size() == 0; }
     const QStringList& lines() const;
+    // A big sorted list built from one-byte entries alone keeps them so, in order (see
+    // SortedTextList::compactLines()); otherwise null.
+    std::shared_ptr<const LineArena> compactLines() const {
+        return m_order == Order::Sorted ? m_sorted.compactLines() : nullptr;
+    }
+    // Calls f with each entry in order, as a QLatin1String of a one-byte entry or as the
+    // entry's const QString&, without making the strings of a compact list.
+    template <typename F>
+    void forEachView(F&& f) const {
+        if (m_order == Order::Sorted) {
+            m_sorted.forEachView(f);
+            return;
+        }
+        for (const QString& entry : m_report) {
+            f(entry);
+        }
+    }
 
   private:
     Order m_order = Order::Sorted;

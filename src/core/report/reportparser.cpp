@@ -91,7 +91,7 @@ void ReportParser::afterLoop(ParseContext& ctx, bool disksOrLanDone) {
     // window: the checks and analysis stages after the parse read them in order.
     m_progress.runAside([this] {
         m_model.OtherModules.size();  // a big list stays in its compact form
-        m_model.PatchEntries.lines();
+        m_model.PatchEntries.size();
     });
     if (disksOrLanDone) {
         // Interrupts that often clash with other hardware are pointed out.

@@ -302,8 +302,7 @@ void SortedTextList::mergePending() const {
                 m_lines.insert(at, std::move(line));
             }
         }
-    } else if (m_lines.isEmpty() && m_pending.isEmpty() && m_unique &&
-               std::size_t(count) >= RadixFrom) {
+    } else if (m_lines.isEmpty() && m_pending.isEmpty() && std::size_t(count) >= RadixFrom) {
         sortPending(true);
     } else {
         sortPending(false);

@@ -517,3 +517,34 @@ TEST_F(AnalysisTest, AnEmptySetEntryMatchesNoPatchLine) {
               QStringList({patchLine("AAAFX.DXP"), patchLine("BBBFX.DXP") + ":0",
                            patchLine("CCCFX.DXP") + ":0"}));
 }
+
+TEST_F(AnalysisTest, ABigListOfOneByteEntriesVerifiesAsTheSameEntriesAsStrings) {
+    // Thousands of entries deferred as one-byte lines are read where they lie, never made
+    // strings; every result equals that of the same entries added as strings. One set is
+    // complete, one partial, and most entries come twice.
+    writeControlled(set("410pt6", {"AFX.DXP", "BFX.DXP"}) + set("410pt5", {"CFX.DXP", "ZFX.DXP"}));
+    model.OSVersion = "4.10";
+    QStringList entries;
+    for (int k = 0; k < 5000; ++k) {
+        entries << patchLine(QStringLiteral("P%1FX.DXP").arg(k % 2500));
+    }
+    entries << patchLine("BFX.DXP") << patchLine("CFX.DXP") << patchLine("AFX.DXP");
+    const auto results = [&](bool oneByte) {
+        model.PatchEntries.clear();
+        state.clearForParse();
+        for (const QString& entry : entries) {
+            if (!oneByte || !model.PatchEntries.appendDeferred(QLatin1String(entry.toLatin1()))) {
+                model.PatchEntries.append(entry);
+            }
+        }
+        EXPECT_EQ(model.PatchEntries.compactLines() != nullptr, oneByte);
+        EXPECT_TRUE(verify().isNull());
+        return QList<QStringList>{state.CompleteSets, state.PartialMatches,
+                                  state.PatchAnalysisList.lines(), state.UnassignedPatches.lines()};
+    };
+    const QList<QStringList> strings = results(false);
+    EXPECT_EQ(strings.at(0), bulletLines({"410pt6 : 2 native patches"}));
+    EXPECT_EQ(strings.at(1).size(), 1);
+    EXPECT_EQ(strings.at(3).size(), 2500);  // the partial set's patch is not unassigned
+    EXPECT_EQ(results(true), strings);
+}

@@ -170,26 +170,30 @@ TEST(SortedTextList, ABulkOfLinesSortsAsInsertedOneByOne) {
 
 TEST(SortedTextList, DeferredLinesOfAListWithRepeatsGoAfterTheirEquals) {
     // Few distinct lines, each in either case (equal, but told apart in the result), added one
-    // by one or deferred, with a read half-way so deferred lines also meet sorted ones.
-    std::mt19937 rng(3);
-    SortedTextList list(false);
-    ReferenceList reference(false);
-    for (int k = 0; k < 1500; ++k) {
-        QString line = QStringLiteral("Patch") + QString::number(rng() % 40);
-        if (rng() % 2 == 0) {
-            line = line.toUpper();
+    // by one or deferred, with a read half-way so deferred lines also meet sorted ones; then a
+    // big list of deferred lines alone, which is kept in its compact form with every repeat.
+    for (const bool big : {false, true}) {
+        std::mt19937 rng(3);
+        SortedTextList list(false);
+        ReferenceList reference(false);
+        for (int k = 0; k < (big ? 6000 : 1500); ++k) {
+            QString line = QStringLiteral("Patch") + QString::number(rng() % 40);
+            if (rng() % 2 == 0) {
+                line = line.toUpper();
+            }
+            reference.add(line);
+            if (!big && k % 3 == 0) {
+                list.add(line);
+            } else {
+                list.addDeferred(QLatin1String(line.toLatin1()));
+            }
+            if (!big && k == 700) {
+                ASSERT_EQ(list.lines(), reference.lines());
+            }
         }
-        reference.add(line);
-        if (k % 3 == 0) {
-            list.add(line);
-        } else {
-            list.addDeferred(QLatin1String(line.toLatin1()));
-        }
-        if (k == 700) {
-            ASSERT_EQ(list.lines(), reference.lines());
-        }
+        EXPECT_EQ(list.compactLines() != nullptr, big);
+        EXPECT_EQ(list.lines(), reference.lines());
     }
-    EXPECT_EQ(list.lines(), reference.lines());
 }
 
 TEST(SortedTextList, AListBigEnoughToBeSortedByTwoThreadsKeepsItsOrderAndFirstEquals) {
