@@ -6,7 +6,8 @@ ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& h
       views(views_),
       hooks(hooks_),
       startedByCompare(startedByCompare_),
-      m_lines(model_.ReportLines) {}
+      m_lines(model_.ReportLines),
+      m_summaries(m_lines) {}
 
 ParseContext::TextSlot& ParseContext::decoded(int i) const {
     if (i < 0 || i >= m_lines.size()) {
@@ -26,6 +27,10 @@ ParseContext::TextSlot& ParseContext::decoded(int i) const {
 }
 
 quint64 ParseContext::summarise(int i) const {
+    m_summariesReady = m_summaries.ready();
+    if (i < m_summariesReady) {
+        return m_summaries.summary(i);
+    }
     MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
     slot = {i, m_lines.isWide() ? LineMarker::maskOf(m_lines.wideLine(i))
                                 : LineMarker::maskOf(m_lines.lineBytes(i))};

@@ -3,6 +3,7 @@
 #include "model/mainviews.h"
 #include "model/servermodel.h"
 #include "report/linemarker.h"
+#include "report/linesummaries.h"
 #include "report/parsehooks.h"
 
 #include <QString>
@@ -76,10 +77,15 @@ class ParseContext {
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);
+    // Ends the making of summaries ahead; call it before the lines go.
+    void stopSummaries() { m_summaries.stop(); }
 
   private:
     // The character summary of line i, which must exist.
     quint64 maskOfLine(int i) const {
+        if (i < m_summariesReady) {
+            return m_summaries.summary(i);
+        }
         const MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
         return slot.line == i ? slot.mask : summarise(i);
     }
@@ -89,6 +95,10 @@ class ParseContext {
     TextSlot& decoded(int i) const;
 
     const ReportText& m_lines;
+    // The summaries made ahead on a thread of their own, and how many of them were ready when
+    // last asked.
+    LineSummaries m_summaries;
+    mutable int m_summariesReady = 0;
     // The last lines looked at, as text and as character summaries: the recognisers look at
     // most four lines ahead, so a few slots serve a whole parse and each line is decoded only
     // while it is being read, into a slot's string that keeps its memory.

@@ -80,6 +80,7 @@ void ReportParser::ParseReport(bool startedByCompare) {
             }
         }
     }
+    ctx.stopSummaries();
     if (m_releaseText) {
         m_model.ReportLines.clear();
     }

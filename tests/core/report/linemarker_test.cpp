@@ -1,6 +1,10 @@
 #include "report/linemarker.h"
+#include "model/reporttext.h"
+#include "report/linesummaries.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 TEST(LineMarker, ByteSummariesMatchTheCharacterSummaryWhateverTheLengthAndPlace) {
     // One distinct character at every place of lines up to 24 long: the byte summary, read
@@ -14,6 +18,30 @@ TEST(LineMarker, ByteSummariesMatchTheCharacterSummaryWhateverTheLengthAndPlace)
             EXPECT_EQ(LineMarker::maskOf(QByteArrayView(line)),
                       LineMarker::maskOf(QString::fromLatin1(line)))
                 << length << ' ' << at;
+        }
+    }
+}
+
+TEST(LineMarker, SummariesMadeAheadOnAThreadAreThoseOfEachLine) {
+    // A report big enough for its summaries to be made on a thread of their own, as bytes and
+    // as wide text; every line's summary must be the one of that very line.
+    QStringList lines;
+    for (int k = 0; k < 70000; ++k) {
+        lines << QString(k % 7, QChar(u'a' + k % 26)) + QString::number(k) +
+                     (k % 5 == 0 ? QStringLiteral(" [x]") : QString());
+    }
+    for (const bool wide : {false, true}) {
+        if (wide) {
+            lines[3] += QChar(0x4E2D);  // a character with no code-page byte
+        }
+        const ReportText text = ReportText::fromLines(lines);
+        ASSERT_EQ(text.isWide(), wide);
+        LineSummaries summaries(text);
+        while (summaries.ready() < text.size()) {
+            std::this_thread::yield();
+        }
+        for (int i = 0; i < text.size(); ++i) {
+            ASSERT_EQ(summaries.summary(i), LineMarker::maskOf(lines.at(i))) << i;
         }
     }
 }
