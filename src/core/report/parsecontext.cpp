@@ -1,5 +1,7 @@
 #include "report/parsecontext.h"
 
+#include <algorithm>
+
 ParseContext::ParseContext(ServerModel& model_, MainViews& views_, ParseHooks& hooks_,
                            bool startedByCompare_)
     : model(model_),
@@ -28,13 +30,22 @@ ParseContext::TextSlot& ParseContext::decoded(int i) const {
 
 quint64 ParseContext::summarise(int i) const {
     m_summariesReady = m_summaries.ready();
-    if (i < m_summariesReady) {
+    if (i < m_summariesReady && i >= m_summariesLow) {
         return m_summaries.summary(i);
     }
     MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
     slot = {i, m_lines.isWide() ? LineMarker::maskOf(m_lines.wideLine(i))
                                 : LineMarker::maskOf(m_lines.lineBytes(i))};
     return slot.mask;
+}
+
+void ParseContext::keepSummariesFrom(int i) const {
+    // The recognisers look a few lines back at most; a line further back is summarised again.
+    constexpr int LookBack = 64;
+    constexpr int KeepEvery = 64 * 1024;
+    m_summariesLow = std::max(0, i - LookBack);
+    m_summaries.keepFrom(m_summariesLow);
+    m_nextKeep = i + KeepEvery;
 }
 
 void ParseContext::addSuggestion(const QString& text) {

@@ -72,8 +72,14 @@ class ParseContext {
         return (maskOfLine(i) & marker.mask()) == marker.mask();
     }
 
-    // The character summary of line i, which must exist.
-    quint64 summary(int i) const { return maskOfLine(i); }
+    // The character summary of line i, which must exist. The parse asks for its lines in order
+    // through this, which lets the summaries made ahead move on.
+    quint64 summary(int i) const {
+        if (i >= m_nextKeep) {
+            keepSummariesFrom(i);
+        }
+        return maskOfLine(i);
+    }
 
     // Appends a suggestion: the bullet prefix and text, then a line holding one blank.
     void addSuggestion(const QString& text);
@@ -83,22 +89,25 @@ class ParseContext {
   private:
     // The character summary of line i, which must exist.
     quint64 maskOfLine(int i) const {
-        if (i < m_summariesReady) {
+        if (i < m_summariesReady && i >= m_summariesLow) {
             return m_summaries.summary(i);
         }
         const MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
         return slot.line == i ? slot.mask : summarise(i);
     }
     quint64 summarise(int i) const;
+    void keepSummariesFrom(int i) const;
     struct TextSlot;
     // Decodes line i into its slot (or gives an empty slot for a line beyond the last one).
     TextSlot& decoded(int i) const;
 
     const ReportText& m_lines;
-    // The summaries made ahead on a thread of their own, and how many of them were ready when
-    // last asked.
-    LineSummaries m_summaries;
+    // The summaries made ahead on a thread of their own: how many were ready when last asked,
+    // the lowest line they are still kept for, and the line at which to move that on.
+    mutable LineSummaries m_summaries;
     mutable int m_summariesReady = 0;
+    mutable int m_summariesLow = 0;
+    mutable int m_nextKeep = 0;
     // The last lines looked at, as text and as character summaries: the recognisers look at
     // most four lines ahead, so a few slots serve a whole parse and each line is decoded only
     // while it is being read, into a slot's string that keeps its memory.

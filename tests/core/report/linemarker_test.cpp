@@ -23,10 +23,11 @@ TEST(LineMarker, ByteSummariesMatchTheCharacterSummaryWhateverTheLengthAndPlace)
 }
 
 TEST(LineMarker, SummariesMadeAheadOnAThreadAreThoseOfEachLine) {
-    // A report big enough for its summaries to be made on a thread of their own, as bytes and
-    // as wide text; every line's summary must be the one of that very line.
+    // A report big enough for its summaries to be made on a thread of their own and to go
+    // round their ring, as bytes and as wide text, read in order as the parse reads it: every
+    // line's summary must be the one of that very line.
     QStringList lines;
-    for (int k = 0; k < 70000; ++k) {
+    for (int k = 0; k < LineSummaries::RingLines + 40000; ++k) {
         lines << QString(k % 7, QChar(u'a' + k % 26)) + QString::number(k) +
                      (k % 5 == 0 ? QStringLiteral(" [x]") : QString());
     }
@@ -37,10 +38,13 @@ TEST(LineMarker, SummariesMadeAheadOnAThreadAreThoseOfEachLine) {
         const ReportText text = ReportText::fromLines(lines);
         ASSERT_EQ(text.isWide(), wide);
         LineSummaries summaries(text);
-        while (summaries.ready() < text.size()) {
-            std::this_thread::yield();
-        }
         for (int i = 0; i < text.size(); ++i) {
+            if (i % 4096 == 0) {
+                summaries.keepFrom(i);
+            }
+            while (summaries.ready() <= i) {
+                std::this_thread::yield();
+            }
             ASSERT_EQ(summaries.summary(i), LineMarker::maskOf(lines.at(i))) << i;
         }
     }
