@@ -46,41 +46,45 @@ bool lessInFull(const FastCollation& ranks, const SortItem& a, const SortItem& b
 // thread, each taking the lines on one side of a prefix digit's value.
 constexpr std::size_t ParallelFrom = 64 * 1024;
 
-// Eight digits of eight bits each: few enough places for a pass to write to that its writes
-// stay in the cache.
+// The prefix as eight digits of eight bits each, one a character: where a big list is cut.
 constexpr std::size_t Digits = 8;
 constexpr std::size_t Values = 1 << 8;
-using DigitCounts = std::array<std::array<std::size_t, Values>, Digits>;
 
 std::size_t digitOf(const SortItem& item, std::size_t digit) {
     return (item.prefix >> (8 * digit)) & (Values - 1);
 }
 
-void countDigits(const SortItem* items, std::size_t n, DigitCounts& counts) {
-    for (auto& count : counts) {
-        count.fill(0);
-    }
-    for (std::size_t k = 0; k < n; ++k) {
-        for (std::size_t digit = 0; digit < Digits; ++digit) {
-            ++counts[digit][digitOf(items[k], digit)];
-        }
-    }
-}
-
-bool sameForAll(const std::array<std::size_t, Values>& count, std::size_t n) {
+bool sameForAll(const auto& count, std::size_t n) {
     return std::find(count.begin(), count.end(), n) != count.end();
 }
 
+// The radix sort reads the prefix as six digits of eleven bits (the last of nine): two passes
+// fewer than a character a digit, with few enough places for a pass to write to that its
+// writes stay in the cache.
+constexpr std::size_t RadixBits = 11;
+constexpr std::size_t RadixDigits = (64 + RadixBits - 1) / RadixBits;
+constexpr std::size_t RadixValues = std::size_t(1) << RadixBits;
+using RadixCounts = std::array<std::array<std::size_t, RadixValues>, RadixDigits>;
+
+std::size_t radixDigitOf(const SortItem& item, std::size_t digit) {
+    return (item.prefix >> (RadixBits * digit)) & (RadixValues - 1);
+}
+
+void countDigits(const SortItem& item, RadixCounts& counts) {
+    for (std::size_t digit = 0; digit < RadixDigits; ++digit) {
+        ++counts[digit][radixDigitOf(item, digit)];
+    }
+}
+
 // A least-significant-digit radix sort of the prefixes of items[0, n), stable, so lines with
-// the same prefix stay in the order they came in; scratch has room for n items. The sorted
-// items end in items.
-void radixSort(SortItem* items, SortItem* scratch, std::size_t n) {
-    auto counts = std::make_unique<DigitCounts>();
-    countDigits(items, n, *counts);
+// the same prefix stay in the order they came in; scratch has room for n items, and counts
+// holds how many items have each value of each digit (it is used up). The sorted items end in
+// items.
+void radixSort(SortItem* items, SortItem* scratch, std::size_t n, RadixCounts& counts) {
     SortItem* from = items;
     SortItem* to = scratch;
-    for (std::size_t digit = 0; digit < Digits; ++digit) {
-        std::array<std::size_t, Values>& count = (*counts)[digit];
+    for (std::size_t digit = 0; digit < RadixDigits; ++digit) {
+        std::array<std::size_t, RadixValues>& count = counts[digit];
         if (sameForAll(count, n)) {
             continue;
         }
@@ -89,7 +93,7 @@ void radixSort(SortItem* items, SortItem* scratch, std::size_t n) {
             sum += std::exchange(c, sum);
         }
         for (std::size_t k = 0; k < n; ++k) {
-            to[count[digitOf(from[k], digit)]++] = from[k];
+            to[count[radixDigitOf(from[k], digit)]++] = from[k];
         }
         std::swap(from, to);
     }
@@ -184,17 +188,23 @@ std::size_t sortItems(const FastCollation& ranks, std::size_t n, const Source& s
     const auto sortPart = [&](bool first) {
         const std::size_t from = first ? 0 : cut.below;
         const std::size_t to = first && cut.below > 0 ? cut.below : n;
+        // The digits are counted on the way, for the radix sort.
+        const auto counts = std::make_unique<RadixCounts>();
         std::size_t k = from;
         if (cut.below == 0) {
-            source([&](const SortItem& item) { items[k++] = item; });
+            source([&](const SortItem& item) {
+                items[k++] = item;
+                countDigits(item, *counts);
+            });
         } else {
             source([&](const SortItem& item) {
                 if ((digitOf(item, cut.digit) < cut.value) == first) {
                     items[k++] = item;
+                    countDigits(item, *counts);
                 }
             });
         }
-        radixSort(items + from, scratch.get() + from, to - from);
+        radixSort(items + from, scratch.get() + from, to - from, *counts);
         sortRuns(ranks, items + from, items + to);
     };
     if (cut.below == 0) {
