@@ -123,6 +123,9 @@ void ModuleListingRecogniser::look(int i) {
         if (nextIsDashes) {
             m_patchKitMode = false;
         }
+    } else if (!m_ctx.mayHave(i, Dot)) {
+        // No module line: the summary tells without reading the line (most lines of a listing
+        // lack a dot).
     } else if (m_ctx.byteLines()) {
         // Module lines are taken from the file's bytes: most never need decoding.
         const QByteArrayView line = m_ctx.bytes(i);
