@@ -13,7 +13,7 @@ LineMarker::LineMarker(const QString& text)
 
 namespace {
 
-constexpr quint64 OtherBit = quint64(1) << 63;
+constexpr quint64 OtherBit = LineMarker::OtherCharacters;
 
 // The bit of each ASCII character, looked up rather than computed on every character. Letters
 // share a bit with their other case, so the few bits go to telling apart the characters that
@@ -43,7 +43,7 @@ const std::array<quint64, 128>& asciiBits() {
 template <typename Unit>
 quint64 summaryOf(const Unit* p, qsizetype n) {
     const std::array<quint64, 128>& bits = asciiBits();
-    quint64 mask = OtherBit;
+    quint64 mask = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const Unit c = p[i];
         mask |= c < 128 ? bits[c] : OtherBit;
@@ -69,7 +69,7 @@ quint64 LineMarker::maskOf(QByteArrayView bytes) {
     }();
     const uchar* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype n = bytes.size();
-    quint64 a = OtherBit;
+    quint64 a = 0;
     quint64 b = 0;
     quint64 c = 0;
     quint64 d = 0;

@@ -18,9 +18,11 @@ class LineMarker {
     std::string_view bytes() const { return {m_bytes.constData(), std::size_t(m_bytes.size())}; }
     quint64 mask() const { return m_mask; }
 
+    static constexpr quint64 OtherCharacters = quint64(1) << 63;
+
     // The summary of a text: one bit for each letter (either case), digit and common
-    // punctuation mark it holds, and bit 63 always, which also stands for every other character
-    // (so a summary is never 0, and such characters rule nothing out).
+    // punctuation mark it holds, and OtherCharacters for any other character (such characters
+    // rule nothing out). A text without that bit is made of printable ASCII alone.
     static quint64 maskOf(QStringView text);
     // The same for code-page bytes.
     static quint64 maskOf(QByteArrayView bytes);

@@ -191,12 +191,16 @@ void ModuleListingRecogniser::moduleLine(int i, QStringView line) {
 void ModuleListingRecogniser::moduleLine(int i, QByteArrayView line) {
     ServerModel& m = m_ctx.model;
     QByteArrayView entry;
+    // The summaries tell most entries to be printable ASCII, which need not be tested again.
+    bool printable = m_ctx.printable(i);
     if (m.CompactModuleLines) {
         entry = line.first(std::min<qsizetype>(34, line.size()));
     } else {
         // The name padded to 12 characters, then the version line (empty when there is none),
         // written into a buffer kept between lines.
-        const QByteArrayView version = m_ctx.bytes(versionLine(i));
+        const int at = versionLine(i);
+        printable = printable && (at < 0 || m_ctx.printable(at));
+        const QByteArrayView version = m_ctx.bytes(at);
         const qsizetype head = std::max<qsizetype>(line.size(), 12);
         m_entryBytes.resize(head + version.size());
         char* const out = m_entryBytes.data();
@@ -215,7 +219,7 @@ void ModuleListingRecogniser::moduleLine(int i, QByteArrayView line) {
         }
     } else {
         ++m.OtherModuleCount;
-        if (!m.OtherModules.addDeferred(QLatin1String(entry.data(), entry.size()))) {
+        if (!m.OtherModules.addDeferred(QLatin1String(entry.data(), entry.size()), printable)) {
             m.OtherModules.addDeferred(codepage::decode(entry.toByteArray()));
         }
     }

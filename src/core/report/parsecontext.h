@@ -72,6 +72,8 @@ class ParseContext {
         return (maskOfLine(i) & marker.mask()) == marker.mask();
     }
 
+    // Line i (which must exist) is made of printable ASCII alone, as its summary tells.
+    bool printable(int i) const { return (maskOfLine(i) & LineMarker::OtherCharacters) == 0; }
     // The character summary of line i, which must exist. The parse asks for its lines in order
     // through this, which lets the summaries made ahead move on.
     quint64 summary(int i) const {

@@ -27,6 +27,9 @@ class FastCollation {
     // The same for texts equal under the comparison.
     std::size_t hash(QStringView text) const;
 
+    // Exactly tab, the line-break controls and printable ASCII have a rank.
+    bool printableOnly() const { return m_printableOnly; }
+
     int rank(QChar c) const { return c.unicode() < 128 ? m_ranks[c.unicode()] : 0; }
     int rank(char c) const { return uchar(c) < 128 ? m_ranks[uchar(c)] : 0; }
 

@@ -97,7 +97,7 @@ QByteArray JsonStream::valueText(const QJsonValue& value) {
     return out;
 }
 
-QByteArrayView JsonStream::RowHeads::at(bool first, QByteArrayView colour) {
+QByteArrayView JsonStream::RowHeads::find(bool first, QByteArrayView colour) {
     for (const Head& head : m_heads) {
         if (head.first == first && head.colour == colour) {
             return head.text;

@@ -70,15 +70,29 @@ class JsonStream {
     class RowHeads {
       public:
         explicit RowHeads(const Frame& frame) : m_frame(frame) {}
-        QByteArrayView at(bool first, QByteArrayView colour);
+        QByteArrayView at(bool first, QByteArrayView colour) {
+            // Most rows have the colour of the row before, given from the same place.
+            if (colour.data() != m_lastColour.data() || colour.size() != m_lastColour.size() ||
+                first != m_lastFirst || m_lastText.isNull()) {
+                m_lastText = find(first, colour);
+                m_lastColour = colour;
+                m_lastFirst = first;
+            }
+            return m_lastText;
+        }
 
       private:
         struct Head {
             bool first;
             QByteArray colour, text;
         };
+        QByteArrayView find(bool first, QByteArrayView colour);
+
         const Frame& m_frame;
         QList<Head> m_heads;
+        QByteArrayView m_lastColour;
+        QByteArrayView m_lastText;
+        bool m_lastFirst = false;
     };
 
     // Writes items [from, to) of a list into the chunk.

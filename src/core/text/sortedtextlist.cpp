@@ -268,8 +268,8 @@ void SortedTextList::addDeferred(QStringView line) {
     defer(m_deferred.chars.keep(line));
 }
 
-bool SortedTextList::addDeferred(QLatin1String line) {
-    if (m_keyed || !fast().eligible(line)) {
+bool SortedTextList::addDeferred(QLatin1String line, bool printable) {
+    if (m_keyed || !((printable && fast().printableOnly()) || fast().eligible(line))) {
         return false;
     }
     defer(m_deferred.chars.keep(line));

@@ -39,8 +39,9 @@ class SortedTextList {
     // first.
     void addDeferred(QStringView line);
     // The same for a line given one byte a character; returns false, adding nothing, unless
-    // every character is one the ranks cover (tab and printable ASCII).
-    bool addDeferred(QLatin1String line);
+    // every character is one the ranks cover (tab and printable ASCII). A caller that knows
+    // the line to be printable ASCII says so, and the characters are not tested again.
+    bool addDeferred(QLatin1String line, bool printable = false);
     // Index of a line equal under the comparison (the first one), or -1.
     int indexOf(const QString& line) const;
     bool contains(const QString& line) const;

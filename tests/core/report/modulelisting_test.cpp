@@ -183,3 +183,19 @@ TEST(ModuleListing, PatchEntryOrderSurvivesLoadsUntilAPlainPatchList) {
     EXPECT_EQ(p.model.PatchEntries.lines(), sorted);
     EXPECT_EQ(p.model.PatchEntries.order(), PatchEntryList::Order::Sorted);
 }
+
+TEST(ModuleListing, EntriesBeyondPrintableAsciiKeepTheirCharacters) {
+    // A tilde and a tab are printable but outside the summary's character classes; the euro
+    // sign is a code-page byte (0x80) of its own. Each entry must come out as the report has it.
+    auto p =
+        parseText(QStringLiteral("*** Top of Module Listing ***\n"
+                                 "TILDE~1.DXP\n   Tilde\n   Version 1.00   May 1, 1996\n"
+                                 "TABS.DXP\n   Tabs\n   Version 2.00\t  May 2, 1996\n"
+                                 "EURO.DXP\n   Euro\n   Version 3.00   \u20AC 3, 1996\n"
+                                 "---\n"));
+    EXPECT_EQ(p->model.OtherModules.lines(), QStringList({
+                                                 "EURO.DXP       Version 3.00   \u20AC 3, 1996",
+                                                 "TABS.DXP       Version 2.00\t  May 2, 1996",
+                                                 "TILDE~1.DXP    Version 1.00   May 1, 1996",
+                                             }));
+}
