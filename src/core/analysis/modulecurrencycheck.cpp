@@ -66,7 +66,7 @@ void ModuleCurrencyCheck::CheckModuleCurrency(const Inputs& inputs) {
     std::vector<std::pair<std::size_t, QString>> found;
     QString wideName;
     m_model.OtherModules.forEachView([&](const auto& e) {
-        m_progress.pumpEvents();
+        m_progress.pumpEventsInWalk();
         const auto name = loadedmodule::nameView(e);
         if (((lengths >> std::min<qsizetype>(name.size(), 63)) & 1) == 0) {
             return;

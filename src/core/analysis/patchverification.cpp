@@ -100,7 +100,7 @@ void PatchVerification::VerifyPatches() {
             if (!m_model.HasPatchKitList) {
                 // The lines are told apart when the list is next read, not one by one.
                 patches.forEachView([this](const auto& line) {
-                    m_progress.pumpEvents();
+                    m_progress.pumpEventsInWalk();
                     deferInto(m_state.PatchAnalysisList, line);
                 });
             }
@@ -120,14 +120,14 @@ void PatchVerification::VerifyPatches() {
                 const bool anyComplete = !m_state.CompleteSetPatches.isEmpty();
                 const bool anyPartial = !m_state.PartialSetPatches.isEmpty();
                 patches.forEachView([&](const auto& line) {
-                    m_progress.pumpEvents();
+                    m_progress.pumpEventsInWalk();
                     if ((!anyComplete || !m_state.CompleteSetPatches.contains(QString(line))) &&
                         (!anyPartial || !m_state.PartialSetPatches.contains(QString(line)))) {
                         deferInto(m_state.UnassignedPatches, line);
                     }
                 });
                 m_state.UnassignedPatches.forEachView([this](const auto& line) {
-                    m_progress.pumpEvents();
+                    m_progress.pumpEventsInWalk();
                     deferInto(m_state.PatchAnalysisList, line);
                 });
             }
@@ -153,7 +153,7 @@ void PatchVerification::testSet(const QString& name) {
     m_state.MatchedPatches.clear();
     int matches = 0;
     m_model.PatchEntries.forEachView([&](const auto& line) {
-        m_progress.pumpEvents();
+        m_progress.pumpEventsInWalk();
         for (qsizetype e = 0; e < m_state.SetEntries.size(); ++e) {
             const QString& entry = m_state.SetEntries.at(e);
             const qsizetype equals = entry.indexOf(u'=');

@@ -187,7 +187,7 @@ void SuggestionsEngine::reservedBuffers() {
 
 void SuggestionsEngine::symmetricMultiprocessing() {
     m_model.OtherModules.forEachView([this](const auto& entry) {
-        m_progress.pumpEvents();
+        m_progress.pumpEventsInWalk();
         if (entry.startsWith(QLatin1String("SMP.")) && entry.contains(QLatin1String("SMP.DXP"))) {
             m_smpLoaded = true;
             add({Bullet + QStringLiteral("SMP.DXP is loaded. Make sure the server is"),
@@ -239,7 +239,7 @@ void SuggestionsEngine::oldDrivers() {
         return;
     }
     m_model.OtherModules.forEachView([this](const auto& entry) {
-        m_progress.pumpEvents();
+        m_progress.pumpEventsInWalk();
         if (loadedmodule::isDriver(entry)) {
             m_state.DriverList.append(QString(entry));
         }

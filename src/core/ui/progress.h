@@ -17,10 +17,20 @@ class Progress {
     }
     virtual void finish() = 0;
     virtual void pumpEvents() = 0;
+    // For a walk over many short items, where a pump for each would cost more than the item:
+    // pumps on every 64th call only.
+    void pumpEventsInWalk() {
+        if ((++m_walkCalls & 63) == 0) {
+            pumpEvents();
+        }
+    }
     // Runs a piece of work that cannot stop to let messages be handled (a big sort, decoding a
     // file). It must touch nothing the window reads while it runs. The window runs it on a
     // second thread and keeps repainting meanwhile; by default it simply runs.
     virtual void runAside(const std::function<void()>& work) { work(); }
+
+  private:
+    unsigned m_walkCalls = 0;
 };
 
 class NullProgress : public Progress {
