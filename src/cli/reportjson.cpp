@@ -10,25 +10,25 @@ QJsonArray strings(const QStringList& lines) {
 
 namespace {
 
-// A big list in its compact form is written from its one-byte lines, never made strings.
-QJsonArray compactStrings(const std::shared_ptr<const LineArena>& compact) {
-    return JsonStream::stringArray(qsizetype(compact->size()),
-                                   [compact](qsizetype i) { return (*compact)[std::size_t(i)]; });
+// A big list in its compact form (a SortedTextList or the patch entries) is written from its
+// one-byte lines, never made strings.
+template <typename List>
+QJsonArray listStrings(const List& list) {
+    if (const std::shared_ptr<const LineArena> compact = list.compactLines()) {
+        return JsonStream::stringArray(qsizetype(compact->size()), [compact](qsizetype i) {
+            return (*compact)[std::size_t(i)];
+        });
+    }
+    return strings(list.lines());
 }
 
 }  // namespace
 
 QJsonArray strings(const SortedTextList& list) {
-    const std::shared_ptr<const LineArena> compact = list.compactLines();
-    return compact ? compactStrings(compact) : strings(list.lines());
+    return listStrings(list);
 }
 
 namespace {
-
-QJsonArray strings(const PatchEntryList& list) {
-    const std::shared_ptr<const LineArena> compact = list.compactLines();
-    return compact ? compactStrings(compact) : reportjson::strings(list.lines());
-}
 
 QJsonArray volumes(const ServerModel& m) {
     QJsonArray out;
@@ -77,7 +77,7 @@ QJsonObject model(const ServerModel& m) {
         {"HasPatchKitList", m.HasPatchKitList},
         {"PatchesLoaded", m.PatchesLoaded},
         {"HasAbendLog", m.HasAbendLog},
-        {"PatchEntries", strings(m.PatchEntries)},
+        {"PatchEntries", listStrings(m.PatchEntries)},
         {"OtherModules", strings(m.OtherModules)},
         {"Interrupts", strings(m.Interrupts)},
         {"Suggestions", strings(m.Suggestions)},

@@ -13,15 +13,13 @@ LineMarker::LineMarker(const QString& text)
 
 namespace {
 
-constexpr quint64 OtherBit = LineMarker::OtherCharacters;
-
 // The bit of each ASCII character, looked up rather than computed on every character. Letters
 // share a bit with their other case, so the few bits go to telling apart the characters that
 // markers are made of; the two cases of a letter seldom decide whether a line may hold one.
 const std::array<quint64, 128>& asciiBits() {
     static const std::array<quint64, 128> bits = [] {
         std::array<quint64, 128> out{};
-        out.fill(OtherBit);
+        out.fill(LineMarker::OtherCharacters);
         int next = 0;
         for (char c = 'A'; c <= 'Z'; ++c) {
             out[std::size_t(c)] = out[std::size_t(c - 'A' + 'a')] = quint64(1) << next++;
@@ -46,7 +44,7 @@ quint64 summaryOf(const Unit* p, qsizetype n) {
     quint64 mask = 0;
     for (qsizetype i = 0; i < n; ++i) {
         const Unit c = p[i];
-        mask |= c < 128 ? bits[c] : OtherBit;
+        mask |= c < 128 ? bits[c] : LineMarker::OtherCharacters;
     }
     return mask;
 }
@@ -63,7 +61,7 @@ quint64 LineMarker::maskOf(QByteArrayView bytes) {
     // built side by side so no one chain of ORs holds up the next byte.
     static const std::array<quint64, 256> bits = [] {
         std::array<quint64, 256> out{};
-        out.fill(OtherBit);
+        out.fill(LineMarker::OtherCharacters);
         std::copy(asciiBits().begin(), asciiBits().end(), out.begin());
         return out;
     }();

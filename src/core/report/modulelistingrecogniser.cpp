@@ -60,11 +60,11 @@ bool endsWith(Line text, std::string_view tail) {
            startsWith(text.sliced(text.size() - qsizetype(tail.size())), tail);
 }
 
-// The summary's bit for a dot is set by a dot alone, so it tells whether the line holds one.
+// A module line also holds a dot, which the caller has found in the line's summary.
 template <typename Line>
 bool isModuleLine(const ParseContext& ctx, int i, Line line) {
     return line.size() >= 2 && isUpperAlnum(charAt(line, 0)) && isUpperAlnum(charAt(line, 1)) &&
-           ctx.mayHave(i, Dot) && !ctx.has(i, Dashes);
+           !ctx.has(i, Dashes);
 }
 
 template <typename Line>
@@ -124,8 +124,8 @@ void ModuleListingRecogniser::look(int i) {
             m_patchKitMode = false;
         }
     } else if (!m_ctx.mayHave(i, Dot)) {
-        // No module line: the summary tells without reading the line (most lines of a listing
-        // lack a dot).
+        // No module line: the summary's bit for a dot is set by a dot alone, so it tells without
+        // reading the line (most lines of a listing lack a dot).
     } else if (m_ctx.byteLines()) {
         // Module lines are taken from the file's bytes: most never need decoding.
         const QByteArrayView line = m_ctx.bytes(i);

@@ -30,7 +30,7 @@ ParseContext::TextSlot& ParseContext::decoded(int i) const {
 
 quint64 ParseContext::summarise(int i) const {
     m_summariesReady = m_summaries.ready();
-    if (i < m_summariesReady && i >= m_summariesLow) {
+    if (madeAhead(i)) {
         return m_summaries.summary(i);
     }
     MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];

@@ -91,12 +91,14 @@ class ParseContext {
   private:
     // The character summary of line i, which must exist.
     quint64 maskOfLine(int i) const {
-        if (i < m_summariesReady && i >= m_summariesLow) {
+        if (madeAhead(i)) {
             return m_summaries.summary(i);
         }
         const MaskSlot& slot = m_masks[std::size_t(i) % m_masks.size()];
         return slot.line == i ? slot.mask : summarise(i);
     }
+    // The summary of line i was made ahead and is still kept, as last asked.
+    bool madeAhead(int i) const { return i < m_summariesReady && i >= m_summariesLow; }
     quint64 summarise(int i) const;
     void keepSummariesFrom(int i) const;
     struct TextSlot;
