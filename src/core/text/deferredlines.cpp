@@ -3,11 +3,19 @@
 #include "text/memoryhints.h"
 
 void SortItemBlocks::addBlock() {
-    std::size_t capacity =
-        std::min(FirstBlockItems << std::min<std::size_t>(m_blocks.size(), 16), LargestBlockItems);
-    m_blocks.push_back({memoryhints::makeBlock<SortItem>(capacity), capacity});
-    m_lastCapacity = capacity;
-    m_inLast = 0;
+    if (m_blocks.empty() || m_lastCapacity == m_blocks.back().capacity) {
+        std::size_t capacity = std::min(
+            FirstBlockItems << std::min<std::size_t>(m_blocks.size(), 16), LargestBlockItems);
+        m_blocks.push_back({memoryhints::makeBlock<SortItem>(capacity, false), capacity});
+        m_lastCapacity = 0;
+        m_inLast = 0;
+    }
+    // The last block is backed piece by piece as it fills.
+    const Block& last = m_blocks.back();
+    const std::size_t step =
+        std::min(last.capacity - m_lastCapacity, memoryhints::BackingStep / sizeof(SortItem));
+    memoryhints::prepareForWriting(last.items.get() + m_lastCapacity, step * sizeof(SortItem));
+    m_lastCapacity += step;
 }
 
 void SortItemBlocks::clear() {

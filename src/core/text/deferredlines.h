@@ -55,6 +55,7 @@ class SortItemBlocks {
   private:
     static constexpr std::size_t FirstBlockItems = 256;
     static constexpr std::size_t LargestBlockItems = 128 * 1024;
+    // Backs more of the last block, or adds a block when it is full.
     void addBlock();
 
     struct Block {
@@ -64,7 +65,7 @@ class SortItemBlocks {
     std::vector<Block> m_blocks;
     std::size_t m_size = 0;
     std::size_t m_inLast = 0;        // items in the last block
-    std::size_t m_lastCapacity = 0;  // room in the last block
+    std::size_t m_lastCapacity = 0;  // room in the last block, as far as it is backed
     std::array<std::size_t, 256> m_firstRanks{};
 };
 

@@ -30,20 +30,40 @@ LineArena& LineArena::operator=(const LineArena& other) {
 
 char* LineArena::room(qsizetype length) {
     if (m_blocks.empty() || length > m_blockFree) {
-        newBlock(length);  // a line longer than a block has one of its own size
+        makeRoom(length);
     }
     char* const at = m_blocks.back().get() + (m_blockSize - m_blockFree);
     m_blockFree -= length;
     return at;
 }
 
+void LineArena::makeRoom(qsizetype length) {
+    if (m_blocks.empty() || length > m_blockFree + m_blockUnbacked) {
+        newBlock(length);  // a line longer than a block has one of its own size
+    } else {
+        backMore(length);
+    }
+}
+
 void LineArena::newBlock(qsizetype atLeast) {
-    const qsizetype next =
-        m_blocks.empty() ? FirstBlockSize : std::min(m_blockSize * 2, LargestBlockSize);
+    const qsizetype next = m_blocks.empty()
+                               ? FirstBlockSize
+                               : std::min((m_blockSize + m_blockUnbacked) * 2, LargestBlockSize);
     std::size_t size = std::size_t(std::max(atLeast, next));
-    m_blocks.push_back(memoryhints::makeBlock<char>(size));
-    m_blockSize = qsizetype(size);
-    m_blockFree = m_blockSize;
+    m_blocks.push_back(memoryhints::makeBlock<char>(size, false));
+    m_blockSize = 0;
+    m_blockFree = 0;
+    m_blockUnbacked = qsizetype(size);
+    backMore(atLeast);
+}
+
+void LineArena::backMore(qsizetype length) {
+    const qsizetype step = std::min(
+        m_blockUnbacked, std::max(qsizetype(memoryhints::BackingStep), length - m_blockFree));
+    memoryhints::prepareForWriting(m_blocks.back().get() + m_blockSize, std::size_t(step));
+    m_blockSize += step;
+    m_blockFree += step;
+    m_blockUnbacked -= step;
 }
 
 QLatin1String LineArena::keep(QStringView line) {
@@ -67,7 +87,7 @@ void LineArena::reserve(std::size_t lines, qsizetype characters) {
     m_lines.reserve(m_lines.size() + lines);
     memoryhints::prepareForWriting(m_lines.data() + m_lines.size(), lines * sizeof(QLatin1String));
     if (characters > m_blockFree) {
-        newBlock(characters);
+        makeRoom(characters);
     }
 }
 
@@ -79,6 +99,7 @@ void LineArena::splice(LineArena&& other) {
     if (!other.m_blocks.empty()) {  // later lines go on in other's last block
         m_blockSize = other.m_blockSize;
         m_blockFree = other.m_blockFree;
+        m_blockUnbacked = other.m_blockUnbacked;
     }
     other.clear();
 }
@@ -89,4 +110,5 @@ void LineArena::clear() {
     m_blocks.shrink_to_fit();
     m_blockSize = 0;
     m_blockFree = 0;
+    m_blockUnbacked = 0;
 }

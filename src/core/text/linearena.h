@@ -67,11 +67,16 @@ class LineArena {
         }
         return QLatin1String(at, n);
     }
-    // A new last block of at least this many characters.
+    // Room for this many characters at the end of the last block: more of it backed, or a new
+    // last block of at least this many characters.
+    void makeRoom(qsizetype length);
     void newBlock(qsizetype atLeast);
+    void backMore(qsizetype length);
 
     std::vector<memoryhints::Block<char>> m_blocks;
-    qsizetype m_blockSize = 0;  // characters in the last block
-    qsizetype m_blockFree = 0;  // of them still free
+    // The last block is backed piece by piece as it fills (see memoryhints::BackingStep).
+    qsizetype m_blockSize = 0;      // characters of the last block that are backed
+    qsizetype m_blockFree = 0;      // of them still free
+    qsizetype m_blockUnbacked = 0;  // characters of the last block beyond them
     std::vector<QLatin1String> m_lines;
 };

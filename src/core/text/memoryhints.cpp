@@ -36,7 +36,7 @@ void prepareForWriting(void* p, std::size_t size) {
 #endif
 }
 
-void* allocateBlock(std::size_t& size) {
+void* allocateBlock(std::size_t& size, bool backNow) {
     constexpr std::size_t Large = 2 * 1024 * 1024;
     const std::size_t alignment = size >= Large ? Large : alignof(std::max_align_t);
     size = (size + alignment - 1) / alignment * alignment;
@@ -44,7 +44,11 @@ void* allocateBlock(std::size_t& size) {
     if (posix_memalign(&p, alignment, size) != 0) {
         throw std::bad_alloc();
     }
-    prepareForWriting(p, size);
+    if (backNow) {
+        prepareForWriting(p, size);
+    } else {
+        preferLargePages(p, size);
+    }
     return p;
 }
 
