@@ -14,9 +14,10 @@
 # Each time is the least of a few runs (the parser: its best repetition), as another process on
 # the machine only ever adds to it; so does, on a virtual machine, memory the host hands back
 # only when it is first touched again. The 30 MB pair is measured in three rounds, at the start,
-# in the middle and at the end, the least of each side over all of them: the host's slow spells
-# come and go over a minute or two, and weigh on the analysis (fresh memory) far more than on
-# `wc -l` (none).
+# in the middle and at the end, and the window's 10 MB load with the command line's in two, the
+# least of each side over all of its rounds: the host's slow spells come and go over a minute or
+# two, and weigh on what needs much fresh memory (the analysis, the window) far more than on
+# what needs little (`wc -l`, the command line's text output).
 # Usage: scripts/bench.sh [BUILD_DIR]   (default build-bench, configured Release here with the
 # window, which bench_window needs)
 set -euo pipefail
@@ -87,22 +88,25 @@ read -r a10_wall a10_cpu a10_rss < <(measure 5 "$cli" --home "$work/home" analyz
 read -r a100_wall a100_cpu a100_rss < <(measure 5 "$cli" --home "$work/home" analyze --json "$work/r100.txt")
 read -r _ _ cmp_rss < <(measure 1 "$cli" --home "$work/home" compare --json "$work/r10.txt" "$work/s10.txt")
 read -r _ _ abend_rss < <(measure 1 "$cli" --home "$work/home" abend --json "$work/abend.log")
-read -r text10_wall _ _ < <(measure 5 "$cli" --home "$work/home" analyze "$work/r10.txt")
 round30
 
-# The window: its RESULT line, once bench_window takes a report and prints it.
-# The 10 MB load five times, as the command line's: the least load time, and the most memory
-# and the longest freeze any of them had.
-window=$(for _ in 1 2 3 4 5; do
-             QT_QPA_PLATFORM=offscreen CARTOVEX_HOME="$work/home" "$build/bench/bench_window" \
-                 "$work/r10.txt" 2>/dev/null | grep '^RESULT ' | tail -1 || true
-         done | python3 -c '
-import re, sys
-runs = [tuple(map(int, m.groups())) for m in
-        (re.match(r"RESULT load_ms=(\d+) rss_mb=(\d+) longest_gap_ms=(\d+)", l) for l in sys.stdin) if m]
-if runs:
-    print("RESULT load_ms=%d rss_mb=%d longest_gap_ms=%d" % (min(r[0] for r in runs),
-          max(r[1] for r in runs), max(r[2] for r in runs)))')
+# The window against the command line on the 10 MB report, in two rounds like the 30 MB pair:
+# the window's RESULT lines (once bench_window takes a report and prints one) and the command
+# line's least time so far in text10_wall.
+window_runs=
+text10_wall=
+round10() {
+    local t
+    read -r t _ _ < <(measure 3 "$cli" --home "$work/home" analyze "$work/r10.txt")
+    text10_wall=$(python3 -c "print(min(float(x) for x in '$t $text10_wall'.split()))")
+    for _ in 1 2 3; do
+        window_runs+=$(QT_QPA_PLATFORM=offscreen CARTOVEX_HOME="$work/home" \
+                           "$build/bench/bench_window" "$work/r10.txt" 2>/dev/null |
+                           grep '^RESULT ' | tail -1 || true)$'\n'
+    done
+}
+round10
+
 window100=$(QT_QPA_PLATFORM=offscreen CARTOVEX_HOME="$work/home" "$build/bench/bench_window" \
             "$work/r100.txt" 2>/dev/null | grep '^RESULT ' | tail -1 || true)
 
@@ -115,6 +119,17 @@ if "$cli" --home "$work/home" fleet -j 1 "$work/fleet/r000.txt" > /dev/null 2>&1
 fi
 
 round30
+round10
+
+# The least load time of the window's runs, and the most memory and the longest freeze any of
+# them had.
+window=$(printf '%s' "$window_runs" | python3 -c '
+import re, sys
+runs = [tuple(map(int, m.groups())) for m in
+        (re.match(r"RESULT load_ms=(\d+) rss_mb=(\d+) longest_gap_ms=(\d+)", l) for l in sys.stdin) if m]
+if runs:
+    print("RESULT load_ms=%d rss_mb=%d longest_gap_ms=%d" % (min(r[0] for r in runs),
+          max(r[1] for r in runs), max(r[2] for r in runs)))')
 
 bench_json=$("$build/bench/bench_parser" --benchmark_filter='BM_ParseReport/modules:(1000|100000)/compact:0/random:1' \
              --benchmark_repetitions=5 --benchmark_format=json 2>/dev/null)

@@ -113,8 +113,13 @@ void ConfigAnalysisSheet::render(Engine& engine) {
 void ConfigAnalysisSheet::renderLists(Engine& engine) {
     const AnalysisState& a = engine.analysis();
     m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
-    m_plainPatchModel->setLines(engine.model().PatchEntries.lines());
-    // A big module list is shown from the engine's one-byte lines, never copied as strings.
+    // Big lists are shown from the engine's one-byte lines, never copied as strings.
+    const PatchEntryList& patches = engine.model().PatchEntries;
+    if (auto compact = patches.compactLines()) {
+        m_plainPatchModel->setLines(std::move(compact));
+    } else {
+        m_plainPatchModel->setLines(patches.lines());
+    }
     const auto colourOf = [outOfDate = a.OutOfDateModules](const QString& line) {
         return moduleColours(analysisviews::moduleRow(line, outOfDate));
     };

@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, ExampleReportOnEveryPage) {
     EXPECT_FALSE(w.action("mniHist2")->isVisible());
 }
 
-// Thousands of modules are shown from the engine's one-byte lines: the rows are the engine's
-// lines in its order with their colours, and a later report replaces them.
+// Thousands of modules and patches are shown from the engine's one-byte lines: the rows are the
+// engine's lines in its order with their colours, and a later report replaces them.
 TEST_F(MainWindowTest, ABigModuleListShowsTheEnginesLinesInOrderWithTheirColours) {
     QString block;
     for (int k = 0; k < 5000; ++k) {
@@ -107,13 +107,28 @@ TEST_F(MainWindowTest, ABigModuleListShowsTheEnginesLinesInOrderWithTheirColours
                      .arg(4999 - k, 5, 10, QChar(u'0'))
                      .arg(k % 7 == 0 ? "LAN" : "DXP")
                      .arg(k % 10);
+        block += QStringLiteral("P%1FX.DXP\r\n   Fix\r\n   Version 2.0   May 1, 1999\r\n\r\n")
+                     .arg(4999 - k, 5, 10, QChar(u'0'));
     }
     MainWindow& w = makeWindow();
     const ColouredListModel* model = w.analysisSheet()->moduleModel();
+    const QAbstractItemModel* patches = w.analysisSheet()->plainPatchView()->model();
     w.openReport(example());
     const int exampleRows = model->rowCount();
+    const int examplePatches = patches->rowCount();
     w.openReport(variant("big.txt", "AFTER311.DXP\r\n", block + "AFTER311.DXP\r\n"));
     ASSERT_EQ(model->rowCount(), exampleRows + 5000);
+    ASSERT_EQ(patches->rowCount(), examplePatches + 5000);
+    const QModelIndexList first =
+        patches->match(patches->index(0, 0), Qt::DisplayRole,
+                       "P00000FX.DXP   Version 2.0   May 1, 1999", 1, Qt::MatchExactly);
+    EXPECT_EQ(first.size(), 1);
+    for (int i = 1; i < patches->rowCount(); ++i) {
+        ASSERT_LT(SortedTextList::compare(patches->index(i - 1, 0).data().toString(),
+                                          patches->index(i, 0).data().toString()),
+                  0)
+            << i;
+    }
     const QList<Row> rows = model->rows();
     int yellow = 0;
     for (int i = 0; i < rows.size(); ++i) {
