@@ -57,11 +57,7 @@ void addViews(QJsonObject& views, Engine& engine) {
     // A line's colour is its ":n" suffix, which the row's text leaves out.
     const auto patchRowsOf = [&setColours, &none](qsizetype count, auto lineAt) {
         return JsonStream::rowArray(
-            count,
-            [lineAt](qsizetype i) {
-                const auto line = lineAt(i);
-                return analysisviews::patchColour(line) ? line.chopped(2) : line;
-            },
+            count, [lineAt](qsizetype i) { return analysisviews::patchText(lineAt(i)); },
             [lineAt, setColours, none](qsizetype i) {
                 const auto colour = analysisviews::patchColour(lineAt(i));
                 return QByteArrayView(colour ? setColours.at(*colour) : none);

@@ -38,6 +38,14 @@ std::optional<int> patchColour(QLatin1String line) {
     return suffixColour(line);
 }
 
+QStringView patchText(QStringView line) {
+    return suffixColour(line) ? line.chopped(2) : line;
+}
+
+QLatin1String patchText(QLatin1String line) {
+    return suffixColour(line) ? line.chopped(2) : line;
+}
+
 QList<PatchRow> completeSetRows(const QStringList& completeSets) {
     QList<PatchRow> rows;
     for (qsizetype i = 0; i < completeSets.size(); ++i) {

@@ -40,5 +40,8 @@ colourtable::ModuleColour moduleColour(QLatin1String line, const QStringList& ou
 // last two characters.
 std::optional<int> patchColour(QStringView line);
 std::optional<int> patchColour(QLatin1String line);
+// A patchRows() row's text: the line without the colour suffix it may carry.
+QStringView patchText(QStringView line);
+QLatin1String patchText(QLatin1String line);
 
 }  // namespace analysisviews

@@ -112,8 +112,19 @@ void ConfigAnalysisSheet::render(Engine& engine) {
 
 void ConfigAnalysisSheet::renderLists(Engine& engine) {
     const AnalysisState& a = engine.analysis();
-    m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
-    // Big lists are shown from the engine's one-byte lines, never copied as strings.
+    // Big lists are shown from the engine's one-byte lines, never copied as strings; a patch
+    // line's colour suffix is left out of its row's text.
+    if (auto compact = a.PatchAnalysisList.compactLines()) {
+        m_patchModel->setLines(
+            std::move(compact),
+            [](const QString& line) {
+                const std::optional<int> colour = analysisviews::patchColour(line);
+                return colour ? std::optional(colourtable::setColour(*colour)) : std::nullopt;
+            },
+            [](const QString& line) { return analysisviews::patchText(line).toString(); });
+    } else {
+        m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
+    }
     const PatchEntryList& patches = engine.model().PatchEntries;
     if (auto compact = patches.compactLines()) {
         m_plainPatchModel->setLines(std::move(compact));

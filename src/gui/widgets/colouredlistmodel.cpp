@@ -14,6 +14,7 @@ void ColouredListModel::setRows(QList<Row> rows) {
     m_lines.clear();
     m_compactLines.reset();
     m_colourOf = nullptr;
+    m_textOf = nullptr;
     endResetModel();
 }
 
@@ -23,31 +24,38 @@ void ColouredListModel::setLines(const QStringList& lines, ColourOf colourOf) {
     m_lines = lines;
     m_compactLines.reset();
     m_colourOf = std::move(colourOf);
+    m_textOf = nullptr;
     endResetModel();
 }
 
-void ColouredListModel::setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf) {
+void ColouredListModel::setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf,
+                                 TextOf textOf) {
     beginResetModel();
     m_rows.clear();
     m_lines.clear();
     m_compactLines = std::move(lines);
     m_colourOf = std::move(colourOf);
+    m_textOf = std::move(textOf);
     endResetModel();
 }
 
+QString ColouredListModel::line(int i) const {
+    return m_compactLines ? QString((*m_compactLines)[std::size_t(i)]) : m_lines.at(i);
+}
+
 QString ColouredListModel::text(int i) const {
-    if (m_compactLines) {
-        return QString((*m_compactLines)[std::size_t(i)]);
+    if (m_lines.isEmpty() && !m_compactLines) {
+        return m_rows.at(i).text;
     }
-    return m_lines.isEmpty() ? m_rows.at(i).text : m_lines.at(i);
+    return m_textOf ? m_textOf(line(i)) : line(i);
 }
 
 ColouredListModel::Row ColouredListModel::row(int i) const {
     if (m_lines.isEmpty() && !m_compactLines) {
         return m_rows.at(i);
     }
-    const QString line = text(i);
-    return Row{line, m_colourOf ? m_colourOf(line) : std::nullopt};
+    const QString whole = line(i);
+    return Row{m_textOf ? m_textOf(whole) : whole, m_colourOf ? m_colourOf(whole) : std::nullopt};
 }
 
 QList<ColouredListModel::Row> ColouredListModel::rows() const {

@@ -25,12 +25,15 @@ class ColouredListModel : public QAbstractListModel {
     using QAbstractListModel::QAbstractListModel;
 
     using ColourOf = std::function<std::optional<ColourPair>(const QString& line)>;
+    // The text a row shows of its line, where that is not the whole line.
+    using TextOf = std::function<QString(const QString& line)>;
 
     void setRows(QList<Row> rows);
     void setLines(const QStringList& lines, ColourOf colourOf = nullptr);
     // The same for lines the engine keeps one byte a character; a row's string is made when
     // the row is shown.
-    void setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf = nullptr);
+    void setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf = nullptr,
+                  TextOf textOf = nullptr);
     void clear() { setRows({}); }
     Row row(int i) const;
     // The text of row i.
@@ -41,9 +44,13 @@ class ColouredListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   private:
+    // Line i of the lines taken in, as the engine keeps it.
+    QString line(int i) const;
+
     QList<Row> m_rows;
     // Or the lines with their colour rule.
     QStringList m_lines;
     std::shared_ptr<const LineArena> m_compactLines;
     ColourOf m_colourOf;
+    TextOf m_textOf;
 };

@@ -40,10 +40,15 @@ TEST(ColourTable, ModuleColoursAreYellowAndRedWithBlackText) {
 }
 
 TEST(PatchRows, ASuffixOfColonAndDigitIsStrippedAndGivesTheColour) {
-    const QList<PatchRow> rows =
-        analysisviews::patchRows({"AFX.DXP      Version 4.10:3", "BFX.DXP      Version 4.10:0",
-                                  "CFX.DXP      Version 4.10:7", "DFX.DXP      Version 4.10"});
+    const QStringList lines{"AFX.DXP      Version 4.10:3", "BFX.DXP      Version 4.10:0",
+                            "CFX.DXP      Version 4.10:7", "DFX.DXP      Version 4.10"};
+    const QList<PatchRow> rows = analysisviews::patchRows(lines);
     ASSERT_EQ(rows.size(), 4);
+    for (int i = 0; i < 4; ++i) {  // the same text from a line held either way
+        const QByteArray bytes = lines.at(i).toLatin1();
+        EXPECT_EQ(analysisviews::patchText(QStringView(lines.at(i))), rows.at(i).text);
+        EXPECT_EQ(analysisviews::patchText(QLatin1String(bytes)), rows.at(i).text);
+    }
     EXPECT_EQ(rows.at(0).text, "AFX.DXP      Version 4.10");
     EXPECT_EQ(rows.at(0).colour, 3);
     EXPECT_EQ(rows.at(1).text, "BFX.DXP      Version 4.10");

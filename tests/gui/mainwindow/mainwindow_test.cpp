@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "analysis/analysisviews.h"
+#include "engine/engine.h"
 #include "gui/pages/configanalysissheet.h"
 #include "gui/pages/configtextpage.h"
 #include "gui/pages/dosfilessheet.h"
@@ -128,6 +130,18 @@ TEST_F(MainWindowTest, ABigModuleListShowsTheEnginesLinesInOrderWithTheirColours
                                           patches->index(i, 0).data().toString()),
                   0)
             << i;
+    }
+    // The analysed patches: each row the engine's, its colour suffix left out of its text.
+    const ColouredListModel* analysed = w.analysisSheet()->patchModel();
+    ASSERT_TRUE(w.engine().analysis().PatchAnalysisList.compactLines());  // before lines() ends it
+    const QList<analysisviews::PatchRow> expected =
+        analysisviews::patchRows(w.engine().analysis().PatchAnalysisList.lines());
+    ASSERT_GE(expected.size(), 5000);
+    ASSERT_EQ(analysed->rowCount(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const Row row = analysed->row(i);
+        ASSERT_EQ(row.text, expected.at(i).text) << i;
+        ASSERT_EQ(row.colours.has_value(), expected.at(i).colour.has_value()) << i;
     }
     const QList<Row> rows = model->rows();
     int yellow = 0;
