@@ -121,10 +121,14 @@ void PatchVerification::VerifyPatches() {
                 const bool anyPartial = !m_state.PartialSetPatches.isEmpty();
                 patches.forEachView([&](const auto& line) {
                     m_progress.pumpEventsInWalk();
-                    if ((!anyComplete || !m_state.CompleteSetPatches.contains(QString(line))) &&
-                        (!anyPartial || !m_state.PartialSetPatches.contains(QString(line)))) {
-                        deferInto(m_state.UnassignedPatches, line);
+                    if (anyComplete || anyPartial) {
+                        const QString text(line);  // made once for both sets
+                        if ((anyComplete && m_state.CompleteSetPatches.contains(text)) ||
+                            (anyPartial && m_state.PartialSetPatches.contains(text))) {
+                            return;
+                        }
                     }
+                    deferInto(m_state.UnassignedPatches, line);
                 });
                 m_state.UnassignedPatches.forEachView([this](const auto& line) {
                     m_progress.pumpEventsInWalk();

@@ -20,14 +20,30 @@ const char* const InfoCaptions[6] = {"Server Name",  "OS Version",   "Engine Typ
                                      "Internal Net", "Total Memory", "License"};
 const QString OPatchesBlank(40, u' ');
 
+std::optional<ColourPair> setColours(std::optional<int> colour) {
+    return colour ? std::optional(colourtable::setColour(*colour)) : std::nullopt;
+}
+
 QList<ColouredListModel::Row> toRows(const QList<analysisviews::PatchRow>& rows) {
     QList<ColouredListModel::Row> out;
     out.reserve(rows.size());
     for (const auto& row : rows) {
-        out.append({row.text, row.colour ? std::optional(colourtable::setColour(*row.colour))
-                                         : std::nullopt});
+        out.append({row.text, setColours(row.colour)});
     }
     return out;
+}
+
+// Shows an engine list's lines with their rules: a big list from its one-byte lines, never
+// copied as strings.
+template <typename List>
+void showLines(ColouredListModel* model, const List& list,
+               ColouredListModel::ColourOf colourOf = nullptr,
+               ColouredListModel::TextOf textOf = nullptr) {
+    if (auto compact = list.compactLines()) {
+        model->setLines(std::move(compact), std::move(colourOf), std::move(textOf));
+    } else {
+        model->setLines(list.lines(), std::move(colourOf), std::move(textOf));
+    }
 }
 
 std::optional<ColourPair> moduleColours(const analysisviews::ModuleRow& row) {
@@ -112,34 +128,16 @@ void ConfigAnalysisSheet::render(Engine& engine) {
 
 void ConfigAnalysisSheet::renderLists(Engine& engine) {
     const AnalysisState& a = engine.analysis();
-    // Big lists are shown from the engine's one-byte lines, never copied as strings; a patch
-    // line's colour suffix is left out of its row's text.
-    if (auto compact = a.PatchAnalysisList.compactLines()) {
-        m_patchModel->setLines(
-            std::move(compact),
-            [](const QString& line) {
-                const std::optional<int> colour = analysisviews::patchColour(line);
-                return colour ? std::optional(colourtable::setColour(*colour)) : std::nullopt;
-            },
-            [](const QString& line) { return analysisviews::patchText(line).toString(); });
-    } else {
-        m_patchModel->setRows(toRows(analysisviews::patchRows(a.PatchAnalysisList.lines())));
-    }
-    const PatchEntryList& patches = engine.model().PatchEntries;
-    if (auto compact = patches.compactLines()) {
-        m_plainPatchModel->setLines(std::move(compact));
-    } else {
-        m_plainPatchModel->setLines(patches.lines());
-    }
-    const auto colourOf = [outOfDate = a.OutOfDateModules](const QString& line) {
-        return moduleColours(analysisviews::moduleRow(line, outOfDate));
-    };
-    const SortedTextList& modules = engine.model().OtherModules;
-    if (auto compact = modules.compactLines()) {
-        m_moduleModel->setLines(std::move(compact), colourOf);
-    } else {
-        m_moduleModel->setLines(modules.lines(), colourOf);
-    }
+    // A patch line's colour suffix is left out of its row's text.
+    showLines(
+        m_patchModel, a.PatchAnalysisList,
+        [](const QString& line) { return setColours(analysisviews::patchColour(line)); },
+        [](const QString& line) { return analysisviews::patchText(line).toString(); });
+    showLines(m_plainPatchModel, engine.model().PatchEntries);
+    showLines(m_moduleModel, engine.model().OtherModules,
+              [outOfDate = a.OutOfDateModules](const QString& line) {
+                  return moduleColours(analysisviews::moduleRow(line, outOfDate));
+              });
     m_setsModel->setRows(toRows(analysisviews::completeSetRows(a.CompleteSets)));
 }
 

@@ -18,13 +18,13 @@ void ColouredListModel::setRows(QList<Row> rows) {
     endResetModel();
 }
 
-void ColouredListModel::setLines(const QStringList& lines, ColourOf colourOf) {
+void ColouredListModel::setLines(const QStringList& lines, ColourOf colourOf, TextOf textOf) {
     beginResetModel();
     m_rows.clear();
     m_lines = lines;
     m_compactLines.reset();
     m_colourOf = std::move(colourOf);
-    m_textOf = nullptr;
+    m_textOf = std::move(textOf);
     endResetModel();
 }
 

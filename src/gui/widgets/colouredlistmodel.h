@@ -29,7 +29,7 @@ class ColouredListModel : public QAbstractListModel {
     using TextOf = std::function<QString(const QString& line)>;
 
     void setRows(QList<Row> rows);
-    void setLines(const QStringList& lines, ColourOf colourOf = nullptr);
+    void setLines(const QStringList& lines, ColourOf colourOf = nullptr, TextOf textOf = nullptr);
     // The same for lines the engine keeps one byte a character; a row's string is made when
     // the row is shown.
     void setLines(std::shared_ptr<const LineArena> lines, ColourOf colourOf = nullptr,
