@@ -9,7 +9,11 @@
 
 namespace {
 
+// The breaks a line keeps are these, shared rather than copied: a file of short lines then
+// costs half the allocations, and a settings file is read again for nearly every key.
 const QByteArray kCrLf("\r\n");
+const QByteArray kLf("\n");
+const QByteArray kCr("\r");
 
 QList<IniLines::RawLine> splitRaw(const QByteArray& bytes) {
     QList<IniLines::RawLine> lines;
@@ -21,7 +25,9 @@ QList<IniLines::RawLine> splitRaw(const QByteArray& bytes) {
             continue;
         }
         const qsizetype breakLength = (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') ? 2 : 1;
-        lines.append({bytes.mid(start, i - start), bytes.mid(i, breakLength)});
+        lines.append({bytes.mid(start, i - start), breakLength == 2 ? kCrLf
+                                                   : c == '\n'      ? kLf
+                                                                    : kCr});
         i += breakLength - 1;
         start = i + 1;
     }

@@ -57,9 +57,11 @@ void Preferences::setRootDir(const QString& folder) {
 }
 
 QStringList Preferences::recentFiles() const {
+    // The section read once for all its keys: each read of a key reads the whole file.
+    const QList<IniFile::Entry> entries = m_file.readSectionEntries(QLatin1String(kSection));
     QStringList files;
     for (int n = 1; n <= kRecentFileCount; ++n) {
-        files.append(m_file.readString(QLatin1String(kSection), historyKey(n), QString()));
+        files.append(IniFile::valueIn(entries, historyKey(n), QString()));
     }
     return files;
 }
